@@ -1,0 +1,21 @@
+#include "app/click_dispatch.h"
+
+namespace velmora {
+
+void OnClick(Session& session, Control control)
+{
+    switch (control) {
+    default:
+        break;
+    }
+}
+
+void OnDoubleClick(Session& session, Control list)
+{
+    switch (list) {
+    default:
+        break;
+    }
+}
+
+}
