@@ -51,6 +51,9 @@ public:
     // prepared, and the manifest is checked against the running version.
     void OnWindowCreated();
 
+    // Places the percentage text and the bar on the canvas 画板1.
+    void PrepareProgressCanvas();
+
     // Reads the manifest at manifest_url and reports, or asks whether to update now.
     void CheckForUpdate(Text const& product_name, Text const& manifest_url, Text const& running_version);
 
@@ -76,7 +79,6 @@ public:
     ProgressDrawing const& Drawing() const { return m_drawing; }
 
 private:
-    void PrepareProgressCanvas();
     void ShowProgress();
 
     UpdateWindow& m_window;

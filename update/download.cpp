@@ -81,10 +81,10 @@ public:
             m_progress->SetState(DownloadState::Finished);
             return;
         }
-        // A failed, cut-off or error reply leaves no file that could be taken for the update.
+        // A failed, cut-off or error reply leaves no file that could be taken for the update,
+        // not even one left from an earlier attempt.
         std::error_code ignored;
-        if (m_file_opened)
-            std::filesystem::remove(m_target, ignored);
+        std::filesystem::remove(m_target, ignored);
         Raise(DownloadFailed, error_value, m_bytes);
         m_progress->SetState(DownloadState::Failed);
     }
@@ -155,7 +155,6 @@ private:
 #endif
         if (!m_file)
             return false;
-        m_file_opened = true;
         Raise(DownloadStarted, m_announced, 0);
         return true;
     }

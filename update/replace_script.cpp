@@ -1,5 +1,7 @@
 #include "update/replace_script.h"
 
+#include "text/characters.h"
+
 namespace velmora {
 
 namespace {
@@ -9,15 +11,31 @@ constexpr std::string_view BatchLineEnd = "\r\n";
 
 // A batch file name in double quotes; "%" is doubled, as the batch interpreter expands it
 // even inside quotes. Windows names cannot hold a double quote.
-std::string BatchQuoted(std::filesystem::path const& path)
+std::string BatchQuoted(Text const& name)
 {
     std::string quoted = "\"";
-    for (char byte : TextFromPath(path)) {
+    for (char byte : name) {
         quoted += byte;
         if (byte == '%')
             quoted += '%';
     }
     return quoted + "\"";
+}
+
+// Whether the folder's last character is a separator. The byte 5C may also be the second
+// byte of a double-byte GBK character, so the characters are walked from the start.
+bool EndsWithSeparator(Text const& folder)
+{
+    std::size_t last = 0;
+    for (std::size_t position = 0; position < folder.size(); position += CharacterLength(folder, position))
+        last = position;
+    return !folder.empty() && last == folder.size() - 1 && (folder.back() == '\\' || folder.back() == '/');
+}
+
+// A name inside the program's folder, joined with the batch interpreter's separator.
+Text InBatchFolder(Text const& folder, std::string_view name)
+{
+    return folder + (EndsWithSeparator(folder) ? "" : "\\") + Text(name);
 }
 
 // A shell word in single quotes; a single quote inside is closed, escaped and reopened.
@@ -42,13 +60,14 @@ std::string FileSystemBytes(std::filesystem::path const& path)
 
 std::string BatchScript(ProgramFile const& program, std::int64_t process_id)
 {
-    auto const line = [](std::string text) { return text + std::string(BatchLineEnd); };
-    std::filesystem::path const program_path = program.FullPath();
+    auto const line = [](std::string const& text) { return text + std::string(BatchLineEnd); };
+    Text const folder = TextFromPath(program.directory);
+    Text const name = TextFromPath(program.name);
+    std::string const program_path = BatchQuoted(InBatchFolder(folder, name));
     return line("@echo off") + line("taskkill /f /pid " + std::to_string(process_id))
-        + line("ping 127.0.0.1 -n 2 >nul") + line("Del " + BatchQuoted(program_path))
-        + line("ren " + BatchQuoted(DownloadTargetPath(program)) + " " + BatchQuoted(program.name))
-        + line("start \"\" /d " + BatchQuoted(program.directory) + " " + BatchQuoted(program_path))
-        + line("Del \"%~f0\"") + "Exit";
+        + line("ping 127.0.0.1 -n 2 >nul") + line("Del " + program_path)
+        + line("ren " + BatchQuoted(InBatchFolder(folder, DownloadFileName)) + " " + BatchQuoted(name))
+        + line("start \"\" /d " + BatchQuoted(folder) + " " + program_path) + line("Del \"%~f0\"") + "Exit";
 }
 
 std::string ShellScript(ProgramFile const& program, std::int64_t process_id)

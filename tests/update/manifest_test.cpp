@@ -93,8 +93,8 @@ TEST(UpdateManifest, ReadsTheProgramsSection)
         {"any two separator bytes", Manifest({Product() + "=>Velmora", Newest() + "  2012.1.5"}), true,
             "201215", "", "", false},
         {"a line of 10 bytes has an empty value; one shorter than 8 bytes is its own key",
-            Manifest({velmora, Newest() + "："_gbk, "最新版"_gbk, Entry(Notes(), "") + "", Notes()}), true, "",
-            "", "", false},
+            Manifest({velmora, Newest() + "："_gbk, "最新版"_gbk, Entry(Notes(), "") + "", Notes()}), true,
+            "", "", "", false},
         {"a last line without CR LF", velmora + "\r\n" + Entry(Newest(), "2012-01-05"), true, "20120105", "",
             "", true},
         {"nothing fetched", "", false, "", "", "", false},
@@ -153,7 +153,7 @@ TEST(NewVersionQuestion, VersionLineNotesAndQuestion)
     // Notes of nothing but spaces count as empty.
     EXPECT_EQ(NewVersionQuestion("20120105", "  　"_gbk), version_line + question);
     UpdateManifest const blank_notes = ReadUpdateManifest(
-        Manifest({ Entry(Product(), "Velmora"), Entry(Notes(), "   "), Entry(Notes(), "　 "_gbk) }), "Velmora");
+        Manifest({Entry(Product(), "Velmora"), Entry(Notes(), "   "), Entry(Notes(), "　 "_gbk)}), "Velmora");
     EXPECT_EQ(NewVersionQuestion("20120105", blank_notes.notes), version_line + question);
     EXPECT_EQ(
         NewVersionQuestion("20120105", "一\r\n二\r\n"_gbk), version_line + "一\r\n二\r\n\r\n"_gbk + question);
