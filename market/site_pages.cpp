@@ -2,6 +2,7 @@
 
 #include "market/gif_image.h"
 #include "market/page_template.h"
+#include "web/url_codec.h"
 
 namespace velmora::market {
 
@@ -56,15 +57,14 @@ constexpr std::string_view HomeText = R"(<!DOCTYPE html>
 <form action="http://{{item_search}}/search" method="get"><input name="q" /> <button type="submit">搜 索</button></form>
 <form action="http://{{shop_search}}/browse/shop_search.htm" method="get"><input type="hidden" name="shopf" value="newsearch" /><input name="q" /> <button type="submit">搜 店铺</button></form>
 <ul class="hot">
-<li><a href="http://{{item_search}}/search?q=%C1%AC%D2%C2%C8%B9">连衣裙</a></li>
-<li><a href="http://{{item_search}}/search?q=%D3%F0%C8%DE%B7%FE">羽绒服</a></li>
-<li><a href="http://{{item_search}}/search?q=%CA%D6%BB%FA%BF%C7">手机壳</a></li>
-<li><a href="http://{{item_search}}/search?q=%CC%FA%B9%DB%D2%F4">铁观音</a></li>
-<li><a href="http://{{item_search}}/search?q=iPhone4">iPhone4</a></li>
-</ul>
+{{hot}}</ul>
 <p><a href="{{example_shop}}">推荐店铺</a> <a href="{{example_item}}">推荐宝贝</a> <a href="{{mall}}">天猫商城</a></p>
 </body>
 </html>
+)";
+
+constexpr std::string_view HotLink
+    = R"(<li><a href="http://{{item_search}}/search?q={{encoded}}">{{keyword}}</a></li>
 )";
 
 constexpr std::string_view MallText = R"(<!DOCTYPE html>
@@ -159,9 +159,15 @@ PageReply HomePage(MarketView const& view)
     Text const example_shop = view.ExampleShopAddress();
     Text const example_item = view.ExampleItemAddress();
     Text const mall = view.MallHomeAddress();
+    Text hot;
+    for (auto const& listing : view.Data().Listings()) {
+        Text const encoded = UrlCodec {}.EncodeGbk(listing.keyword);
+        hot += FillTemplate(HotLink,
+            {{"item_search", hosts.ItemSearchHost}, {"encoded", encoded}, {"keyword", listing.keyword}});
+    }
     PageReply reply;
     reply.body = FillTemplate(HomeText,
-        {{"item_search", hosts.ItemSearchHost}, {"shop_search", hosts.ShopSearchHost},
+        {{"item_search", hosts.ItemSearchHost}, {"shop_search", hosts.ShopSearchHost}, {"hot", hot},
             {"example_shop", example_shop}, {"example_item", example_item}, {"mall", mall}});
     return reply;
 }

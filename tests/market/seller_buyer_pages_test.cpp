@@ -1,6 +1,7 @@
 // Credit pages, shop pages, sellers' rating pages, item pages and item rating pages, cut
 // the way the collectors cut them.
 #include "market_test_support.h"
+#include "web/url_codec.h"
 
 #include <set>
 
@@ -306,6 +307,37 @@ TEST(SellerRatingCounts, APageCountSwitchMovesThePagePastTheLast)
     EXPECT_EQ(CutSellerRatingPage(body), std::vector<Text>(all.begin(), all.begin() + 40));
     Text const sixth = view.SellerRatingPageAddress(seller, 6);
     EXPECT_TRUE(ContainsMarker(FetchBody(HostOf(sixth), TargetOf(sixth)), "currentPageNum\":1}"));
+}
+
+TEST(MallSwitch, ASellerMadeAMallShopLosesItsDateAndGainsTheMallMarks)
+{
+    auto market = testing::StartedMarket();
+    MarketView before = market->View();
+    Seller const& seller = before.Data().ExampleShopSeller();
+    ASSERT_FALSE(seller.mall);
+    market->Configure([&](Scenario& s) { s.mall_sellers[seller.nickname] = true; });
+    MarketView const view = market->View();
+
+    Text const shop = view.ShopAddress(seller);
+    Text const shop_page = RemoveSpaces(FetchBody(HostOf(shop), TargetOf(shop)));
+    EXPECT_FALSE(ContainsMarker(shop_page, "创店时间"_gbk));
+    Text const credit = view.SellerLink(seller);
+    EXPECT_FALSE(ContainsMarker(FetchBody(HostOf(credit), TargetOf(credit)), "创店时间"_gbk));
+
+    std::string const search = FetchBody(view.Addresses().ShopSearchHost,
+        "/browse/shop_search.htm?q=" + UrlCodec {}.EncodeGbk(seller.nickname) + "&nick=nick");
+    Text const page = RemoveSpaces(search);
+    EXPECT_TRUE(ContainsMarker(page, "商城店铺icon"_gbk));
+    EXPECT_TRUE(ContainsMarker(page, seller.nickname));
+
+    bool listed = false;
+    for (auto const& entry : view.ItemSearchPage("连衣裙"_gbk, 1)) {
+        if (entry.seller == &seller) {
+            listed = true;
+            EXPECT_TRUE(entry.mall);
+        }
+    }
+    EXPECT_TRUE(listed);
 }
 
 } // namespace
