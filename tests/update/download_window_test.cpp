@@ -32,7 +32,7 @@ std::optional<std::string> FileBytes(fs::path const& path)
 ProgramFile FreshProgramFolder()
 {
     std::random_device seed;
-    ProgramFile program { fs::temp_directory_path() / ("velmora-update-" + std::to_string(seed())), "velmora" };
+    ProgramFile program {fs::temp_directory_path() / ("velmora-update-" + std::to_string(seed())), "velmora"};
     fs::create_directories(program.directory);
     return program;
 }
