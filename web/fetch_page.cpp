@@ -90,16 +90,15 @@ std::string FetchPage(EventPump& pump, std::string_view url, FetchOptions const&
         }
     }
 
+    // The worker holds its own reference to the channel, so it may end after this call has
+    // returned: a finished worker has only its exit left, and a cut-off one ends by itself once
+    // curl sees the stop, whatever it writes after this being dropped.
+    worker.detach();
     std::optional<PageReply> reply;
-    if (timed_out) {
-        // The worker keeps its own reference to the channel and ends by itself once curl sees
-        // the stop; whatever it writes after this is dropped.
+    if (timed_out)
         channel->CutOff();
-        worker.detach();
-    } else {
-        worker.join();
+    else
         reply = channel->TakeReply();
-    }
     if (!reply)
         return {};
     if (reply->stored_cookies || !TrimSpaces(options.cookie_text).empty())

@@ -103,4 +103,32 @@ RefusingPort::~RefusingPort()
         close(m_socket);
 }
 
+StalledPort::StalledPort()
+{
+    m_listener = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (m_listener < 0 || bind(m_listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0
+        || listen(m_listener, 0) != 0) {
+        ADD_FAILURE() << "cannot listen on a loopback port";
+        return;
+    }
+    socklen_t length = sizeof address;
+    getsockname(m_listener, reinterpret_cast<sockaddr*>(&address), &length);
+    m_port = ntohs(address.sin_port);
+    // The one connection the queue holds; it is never accepted.
+    m_filler = socket(AF_INET, SOCK_STREAM, 0);
+    if (m_filler < 0 || connect(m_filler, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
+        ADD_FAILURE() << "cannot fill the listen queue";
+}
+
+StalledPort::~StalledPort()
+{
+    if (m_filler >= 0)
+        close(m_filler);
+    if (m_listener >= 0)
+        close(m_listener);
+}
+
 }

@@ -85,4 +85,22 @@ private:
     int m_port {0};
 };
 
+// A port on 127.0.0.1 where a connection is never completed: it listens with a queue of one,
+// which one connection of its own fills, so a new connection attempt hangs until the client
+// gives up.
+class StalledPort {
+public:
+    StalledPort();
+    ~StalledPort();
+    StalledPort(StalledPort const&) = delete;
+    StalledPort& operator=(StalledPort const&) = delete;
+
+    int Port() const { return m_port; }
+
+private:
+    int m_listener {-1};
+    int m_filler {-1};
+    int m_port {0};
+};
+
 }
