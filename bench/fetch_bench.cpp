@@ -66,7 +66,7 @@ public:
 private:
     httplib::Server m_server;
     std::thread m_thread;
-    int m_port {0};
+    int m_port { 0 };
 };
 
 BenchServer& Server()
@@ -157,7 +157,7 @@ public:
     long Runs() const { return m_runs; }
 
 private:
-    long m_runs {0};
+    long m_runs { 0 };
     Clock::time_point m_last {};
     Clock::duration m_longest {};
 };
