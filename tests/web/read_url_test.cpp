@@ -4,6 +4,7 @@
 #include "web/fetch_page.h"
 #include "web/read_url.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -23,6 +24,8 @@ class ReadUrlTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // ReadUrl follows the system's proxy settings; the loopback server is reached directly.
+        setenv("no_proxy", "127.0.0.1", 1);
         CookieStore::Shared().Clear();
         auto& routes = m_server.Routes();
         routes.Get("/echo", [this](httplib::Request const& request, httplib::Response& response) {
