@@ -41,21 +41,24 @@ Text StatusText(OnlineState state)
     return " -  ";
 }
 
-bool IsMasked(Text const& nickname) { return ContainsMarker(nickname, "**"); }
+bool IsMasked(Text const& nickname)
+{
+    return ContainsMarker(nickname, "**");
+}
 
 // What a run should list from the nicknames the pages carried, in page order: the first
 // occurrence of each name, without masked names, without names over 20 bytes where those
 // are skipped, and with only online buyers when asked.
 struct Expected {
     std::vector<Row> rows;
-    std::vector<Text> probed;  // in probe order
+    std::vector<Text> probed; // in probe order
 };
 
 enum class Lengths { Any, AtMost20Bytes };
 enum class Listing { Everyone, OnlineOnly };
 
-Expected ExpectedFrom(market::MarketView const& view, std::vector<Text> const& nicknames, Lengths lengths,
-    Listing listing)
+Expected ExpectedFrom(
+    market::MarketView const& view, std::vector<Text> const& nicknames, Lengths lengths, Listing listing)
 {
     Expected expected;
     std::set<Text> seen;
@@ -70,13 +73,12 @@ Expected ExpectedFrom(market::MarketView const& view, std::vector<Text> const& n
         if (listing == Listing::OnlineOnly && state != OnlineState::Online)
             continue;
         Text number = DecimalText(static_cast<std::int64_t>(expected.rows.size()) + 1);
-        expected.rows.push_back({ number, nickname, StatusText(state) });
+        expected.rows.push_back({number, nickname, StatusText(state)});
     }
     return expected;
 }
 
-template<typename T>
-void Append(std::vector<T>& to, std::vector<T> const& more)
+template<typename T> void Append(std::vector<T>& to, std::vector<T> const& more)
 {
     to.insert(to.end(), more.begin(), more.end());
 }
@@ -161,7 +163,8 @@ protected:
 
     Text StatusTarget(Text const& nickname) const
     {
-        return "/online.aw?v=2&uid=" + session->state.Codec.EncodeUtf8(nickname) + "&site=cntaobao&s=1&charset=utf-8";
+        return "/online.aw?v=2&uid=" + session->state.Codec.EncodeUtf8(nickname)
+            + "&site=cntaobao&s=1&charset=utf-8";
     }
 
     std::vector<std::string> Targets(MarketHost host) const
@@ -233,14 +236,25 @@ TEST_F(BuyerRuns, ShopRatingsWholeRun)
     form.SetText(Control::编辑框店铺地址, View().ExampleShopAddress());
     // Rows of an earlier run go with the reset.
     form.InsertRow(Control::超级列表框1, 0, "old");
+    // While the shop page is fetched the run already shows itself and has logged its start.
+    std::vector<Text> lines_while_reading_shop;
+    bool running_while_reading_shop = false;
+    pump.OnCall(1, [&] {
+        lines_while_reading_shop = LogLines();
+        running_while_reading_shop = form.GetText(Control::按钮采集买家1) == "停止"_gbk
+            && form.IsVisible(Control::图片框5) && form.RowCount(Control::超级列表框1) == 0;
+    });
 
     OnClick(*session, Control::按钮采集买家1);
+
+    EXPECT_EQ(lines_while_reading_shop, std::vector<Text> {"开始采集数据 。。。"_gbk});
+    EXPECT_TRUE(running_while_reading_shop);
 
     auto expected = ExpectedFrom(View(), SellerPages(1, ExampleSellerPages), Lengths::Any, Listing::Everyone);
     ASSERT_FALSE(expected.rows.empty());
     EXPECT_EQ(Rows(), expected.rows);
-    std::vector<Text> lines = { "开始采集数据 。。。"_gbk, PageLine(1), PageLine(2), PageLine(3), "采集结束。。。"_gbk,
-        CountLine(expected.rows.size()) };
+    std::vector<Text> lines = {"开始采集数据 。。。"_gbk, PageLine(1), PageLine(2), PageLine(3),
+        "采集结束。。。"_gbk, CountLine(expected.rows.size())};
     EXPECT_EQ(LogLines(), lines);
     EXPECT_EQ(session->state.SellerUserId, ExampleSeller().user_id);
     EXPECT_EQ(session->state.RowCounter, static_cast<int>(expected.rows.size()) + 1);
@@ -261,9 +275,11 @@ TEST_F(BuyerRuns, ShopRatingsRemembersEveryNameMetAndNeverProbesMaskedOnes)
     auto met = SellerPages(1, 4);
     // The pages meet masked names and names dropped by the filter more than once.
     auto occurrences = [&](Text const& name) { return std::count(met.begin(), met.end(), name); };
-    ASSERT_TRUE(std::any_of(met.begin(), met.end(), [&](Text const& n) { return IsMasked(n) && occurrences(n) > 1; }));
-    ASSERT_TRUE(std::any_of(met.begin(), met.end(),
-        [&](Text const& n) { return !IsMasked(n) && View().StateOf(n) != OnlineState::Online && occurrences(n) > 1; }));
+    ASSERT_TRUE(std::any_of(
+        met.begin(), met.end(), [&](Text const& n) { return IsMasked(n) && occurrences(n) > 1; }));
+    ASSERT_TRUE(std::any_of(met.begin(), met.end(), [&](Text const& n) {
+        return !IsMasked(n) && View().StateOf(n) != OnlineState::Online && occurrences(n) > 1;
+    }));
 
     OnClick(*session, Control::按钮采集买家1);
 
@@ -296,9 +312,10 @@ TEST_F(BuyerRuns, ShopRatingsEndMarkerCountsFromPageTwoOn)
     ASSERT_FALSE(expected.rows.empty());
     EXPECT_EQ(Rows(), expected.rows);
     std::vector<Text> lines
-        = { "开始采集数据 。。。"_gbk, PageLine(1), "采集结束。。。"_gbk, CountLine(expected.rows.size()) };
+        = {"开始采集数据 。。。"_gbk, PageLine(1), "采集结束。。。"_gbk, CountLine(expected.rows.size())};
     EXPECT_EQ(LogLines(), lines);
-    EXPECT_EQ(Targets(MarketHost::Rating), (std::vector<std::string> { SellerRatingTarget(1), SellerRatingTarget(2) }));
+    EXPECT_EQ(Targets(MarketHost::Rating),
+        (std::vector<std::string> {SellerRatingTarget(1), SellerRatingTarget(2)}));
 }
 
 TEST_F(BuyerRuns, ShopRatingsRunThatListsNobody)
@@ -314,7 +331,7 @@ TEST_F(BuyerRuns, ShopRatingsRunThatListsNobody)
 
     EXPECT_TRUE(Rows().empty());
     std::vector<Text> lines
-        = { "开始采集数据 。。。"_gbk, PageLine(1), PageLine(2), "采集结束。。。"_gbk, CountLine(0) };
+        = {"开始采集数据 。。。"_gbk, PageLine(1), PageLine(2), "采集结束。。。"_gbk, CountLine(0)};
     EXPECT_EQ(LogLines(), lines);
     EXPECT_FALSE(market.Requests(MarketHost::Status).empty());
 }
@@ -325,9 +342,9 @@ TEST_F(BuyerRuns, ShopRatingsWithoutUsableSellerIdEndAtOnce)
         char const* what;
         Text address;
     } const cases[] = {
-        { "an item page: no key:user- marker", View().ExampleItemAddress() },
-        { "a page the shop host does not have", "http://" + market.Endpoints().HomeHost + "/shop/none/" },
-        { "nobody listening", "http://127.0.0.1:1/shop/33015/" },
+        {"an item page: no key:user- marker", View().ExampleItemAddress()},
+        {"a page the shop host does not have", "http://" + market.Endpoints().HomeHost + "/shop/none/"},
+        {"nobody listening", "http://127.0.0.1:1/shop/33015/"},
     };
     for (auto const& c : cases) {
         market.ClearRequests();
@@ -335,7 +352,8 @@ TEST_F(BuyerRuns, ShopRatingsWithoutUsableSellerIdEndAtOnce)
 
         OnClick(*session, Control::按钮采集买家1);
 
-        std::vector<Text> lines = { "开始采集数据 。。。"_gbk, "找不到卖家ID。。。"_gbk, "采集结束。。。"_gbk, CountLine(0) };
+        std::vector<Text> lines
+            = {"开始采集数据 。。。"_gbk, "找不到卖家ID。。。"_gbk, "采集结束。。。"_gbk, CountLine(0)};
         EXPECT_EQ(LogLines(), lines) << c.what;
         EXPECT_TRUE(market.Requests(MarketHost::Rating).empty()) << c.what;
         EXPECT_TRUE(Rows().empty()) << c.what;
@@ -350,13 +368,23 @@ TEST_F(BuyerRuns, ItemRatingsWholeRun)
     ASSERT_GE(pages, 3);
     ASSERT_LT(View().ItemRatingPage(item, pages).size(), 15u);
     form.SetText(Control::编辑框宝贝地址, View().ExampleItemAddress());
+    // The start line comes only after the item page has been read.
+    std::vector<Text> lines_while_reading_item;
+    bool running_while_reading_item = false;
+    pump.OnCall(1, [&] {
+        lines_while_reading_item = LogLines();
+        running_while_reading_item
+            = form.GetText(Control::按钮采集买家2) == "停止"_gbk && form.IsVisible(Control::图片框5);
+    });
 
     OnClick(*session, Control::按钮采集买家2);
 
+    EXPECT_TRUE(lines_while_reading_item.empty());
+    EXPECT_TRUE(running_while_reading_item);
     auto expected = ExpectedFrom(View(), ItemPages(1, pages), Lengths::AtMost20Bytes, Listing::Everyone);
     ASSERT_FALSE(expected.rows.empty());
     EXPECT_EQ(Rows(), expected.rows);
-    std::vector<Text> lines = { "开始采集数据 。。。"_gbk };
+    std::vector<Text> lines = {"开始采集数据 。。。"_gbk};
     for (int page = 1; page <= pages; ++page)
         lines.push_back(PageLine(page));
     lines.push_back("数据采集完毕 。。。"_gbk);
@@ -407,12 +435,9 @@ TEST_F(BuyerRuns, ItemRatingsGoOnAfterFifteenCuts)
         int page_size;
         int pages_read;
     } const cases[] = {
-        { 0, 15, 1 },
-        { 14, 15, 1 },   // 14 nicknames: the marker runs out on page 1
-        { 15, 15, 2 },   // a full page leads to page 2, which is empty
-        { 29, 15, 2 },
-        { 30, 15, 3 },
-        { 40, 20, 3 },   // 20 a page: 15 cuts each, the other 5 are not read
+        {0, 15, 1}, {14, 15, 1}, // 14 nicknames: the marker runs out on page 1
+        {15, 15, 2}, // a full page leads to page 2, which is empty
+        {29, 15, 2}, {30, 15, 3}, {40, 20, 3}, // 20 a page: 15 cuts each, the other 5 are not read
     };
     for (auto const& c : cases) {
         market.Configure([&](market::Scenario& s) {
@@ -483,7 +508,8 @@ TEST_F(BuyerRuns, ItemRatingsWithoutRatingAddressEndAtOnce)
 
     OnClick(*session, Control::按钮采集买家2);
 
-    std::vector<Text> lines = { "开始采集数据 。。。"_gbk, PageLine(1), "数据采集完毕 。。。"_gbk, CountLine(0) };
+    std::vector<Text> lines
+        = {"开始采集数据 。。。"_gbk, PageLine(1), "数据采集完毕 。。。"_gbk, CountLine(0)};
     EXPECT_EQ(LogLines(), lines);
     EXPECT_TRUE(market.Requests(MarketHost::Rating).empty());
     ExpectIdleAfterTheRun(Control::按钮采集买家2);
@@ -498,8 +524,8 @@ TEST_F(BuyerRuns, StopDuringPageTwo)
         Control address_box;
         Text address;
     } const cases[] = {
-        { Control::按钮采集买家1, Control::编辑框店铺地址, View().ExampleShopAddress() },
-        { Control::按钮采集买家2, Control::编辑框宝贝地址, View().ExampleItemAddress() },
+        {Control::按钮采集买家1, Control::编辑框店铺地址, View().ExampleShopAddress()},
+        {Control::按钮采集买家2, Control::编辑框宝贝地址, View().ExampleItemAddress()},
     };
     for (auto const& c : cases) {
         SCOPED_TRACE(DefinitionOf(c.button).name);
@@ -525,9 +551,11 @@ TEST_F(BuyerRuns, StopDuringPageTwo)
 
         bool item = c.button == Control::按钮采集买家2;
         auto met = item ? ItemPages(1, 2) : SellerPages(1, 2);
-        auto expected = ExpectedFrom(View(), met, item ? Lengths::AtMost20Bytes : Lengths::Any, Listing::Everyone);
+        auto expected
+            = ExpectedFrom(View(), met, item ? Lengths::AtMost20Bytes : Lengths::Any, Listing::Everyone);
         EXPECT_EQ(Rows(), expected.rows);
-        std::vector<Text> lines = { "开始采集数据 。。。"_gbk, PageLine(1), PageLine(2), "已经停止采集。。。"_gbk };
+        std::vector<Text> lines
+            = {"开始采集数据 。。。"_gbk, PageLine(1), PageLine(2), "已经停止采集。。。"_gbk};
         EXPECT_EQ(LogLines(), lines);
         EXPECT_EQ(Targets(MarketHost::Rating).size(), 2u);
         EXPECT_TRUE(held_disabled);
@@ -543,7 +571,8 @@ TEST_F(BuyerRuns, OtherStartButtonsRefusedDuringARun)
     bool others_disabled = false;
     AtFirstCallWhen([&] { return session->state.CurrentPage == 2; },
         [&] {
-            others_disabled = !form.IsEnabled(Control::按钮采集买家2) && !form.IsEnabled(Control::按钮搜索卖家);
+            others_disabled
+                = !form.IsEnabled(Control::按钮采集买家2) && !form.IsEnabled(Control::按钮搜索卖家);
             OnClick(*session, Control::按钮采集买家2);
         });
 
