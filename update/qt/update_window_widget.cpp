@@ -65,6 +65,13 @@ UpdateWindowWidget::UpdateWindowWidget(
         *this, *m_host, desktop, pump, std::move(endpoints), std::move(program));
 }
 
+UpdateWindowWidget::UpdateWindowWidget(std::unique_ptr<UpdateHost> host, Desktop& desktop, EventPump& pump,
+    Endpoints endpoints, ProgramFile program)
+    : UpdateWindowWidget(*host, desktop, pump, std::move(endpoints), std::move(program))
+{
+    m_owned_host = std::move(host);
+}
+
 // The download's thread ends (and is waited for) before the window's parts go.
 UpdateWindowWidget::~UpdateWindowWidget()
 {

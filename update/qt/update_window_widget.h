@@ -27,6 +27,9 @@ public:
     // around it; it must outlive the window.
     UpdateWindowWidget(
         UpdateHost& host, Desktop& desktop, EventPump& pump, Endpoints endpoints, ProgramFile program);
+    // The same, with a host that the window keeps for its life.
+    UpdateWindowWidget(std::unique_ptr<UpdateHost> host, Desktop& desktop, EventPump& pump,
+        Endpoints endpoints, ProgramFile program);
     ~UpdateWindowWidget() override;
 
     // The creation handler: the main window steps aside, this window shows and the manifest
@@ -54,6 +57,7 @@ protected:
 private:
     class WindowBoundHost;
 
+    std::unique_ptr<UpdateHost> m_owned_host;
     ProgressCanvas* m_canvas;
     QProgressBar* m_progress_bar;
     std::unique_ptr<WindowBoundHost> m_host;
