@@ -3,6 +3,7 @@
 #include "buyers/chat_link.h"
 #include "buyers/item_buyers.h"
 #include "buyers/shop_buyers.h"
+#include "export/export_list.h"
 #include "sellers/seller_row_open.h"
 #include "sellers/seller_search_controller.h"
 
@@ -19,6 +20,12 @@ void OnClick(Session& session, Control control)
         break;
     case Control::按钮采集买家2:
         StartOrStopItemBuyers(session);
+        break;
+    case Control::按钮提取买家:
+        ExportBuyers(session);
+        break;
+    case Control::按钮提取卖家:
+        ExportSellers(session);
         break;
     default:
         break;

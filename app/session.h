@@ -12,6 +12,8 @@
 
 namespace velmora {
 
+class SaveFileChooser;
+
 struct Session {
     Session(Form& form, EventPump& pump, Desktop& desktop, Endpoints endpoints)
         : form(form)
@@ -27,6 +29,8 @@ struct Session {
     Endpoints endpoints;
     CollectionState state;
     RunGate run_gate;
+    // The save dialog of the export buttons; none: every export is cancelled.
+    SaveFileChooser* save_file_chooser {nullptr};
 };
 
 }

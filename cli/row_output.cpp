@@ -7,7 +7,7 @@ namespace velmora::cli {
 std::string FormatRows(MemoryForm const& form, Control list, OutputFormat format)
 {
     if (format == OutputFormat::Export)
-        return ExportText(form, list);
+        return list == Control::超级列表框1 ? BuyerExportLines(form) : SellerExportLines(form);
 
     std::string text;
     for (int row = 0; row < form.RowCount(list); ++row) {

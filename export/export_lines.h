@@ -1,17 +1,24 @@
-// The lines of the export files, one per row of a result list.
+// The text of an export file: one line per list row, CR LF after each, GBK bytes.
 #pragma once
 
 #include "app/form.h"
 
+#include <optional>
+#include <string_view>
+
 namespace velmora {
 
-// The buyer list's line: the nickname (column 1).
-Text BuyerExportLine(Form const& form, int row);
+constexpr std::string_view ExportLineEnd = "\r\n";
 
-// The seller list's line: columns 1 to 7 joined by one blank each; an empty cell adds nothing.
-Text SellerExportLine(Form const& form, int row);
+// Column 1 (买家ID) of every row of the buyer list 超级列表框1, in list order.
+Text BuyerExportLines(Form const& form);
 
-// Every row's line of list followed by CR LF, in list order (the row count taken once).
-Text ExportText(Form const& form, Control list);
+// Columns 1 to 7 of every row of the seller list 超级列表框店铺, joined by one blank each; an
+// empty cell contributes nothing, so its neighbouring blanks stand side by side.
+Text SellerExportLines(Form const& form);
 
-} // namespace velmora
+// What is written when the file already holds existing_content (absent: no file): its
+// content up to a first NUL byte, CR LF, then the new lines.
+Text CombinedExportText(std::optional<std::string_view> existing_content, std::string_view new_lines);
+
+}

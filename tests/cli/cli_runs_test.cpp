@@ -116,7 +116,7 @@ TEST_F(CliRuns, ExportFormatIsWhatTheExportButtonWrites)
     ASSERT_GT(form.RowCount(Control::超级列表框1), 0);
 
     auto written = ReadFile(output);
-    EXPECT_EQ(written, ExportText(form, Control::超级列表框1));
+    EXPECT_EQ(written, BuyerExportLines(form));
     EXPECT_NE(written.find("\r\n"), std::string::npos);
     std::filesystem::remove(output);
 }
