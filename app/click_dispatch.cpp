@@ -4,6 +4,9 @@ namespace velmora {
 
 void OnClick(Session& session, Control control)
 {
+    if (HandleWindowClick(session, control))
+        return;
+
     switch (control) {
     default:
         break;
