@@ -149,8 +149,12 @@ QWidget* MainWindow::MakeControl(ControlDefinition const& definition, QWidget* p
         m_tabs = new TabControl(titles, parent);
         return m_tabs;
     }
-    case ControlKind::GroupBox:
-        return new QGroupBox(caption, parent);
+    case ControlKind::GroupBox: {
+        // Opaque, so that a panel shown over the lists hides what lies under it.
+        auto* group = new QGroupBox(caption, parent);
+        group->setAutoFillBackground(true);
+        return group;
+    }
     case ControlKind::Label: {
         auto* label = new QLabel(caption, parent);
         label->setTextFormat(Qt::PlainText);
@@ -173,8 +177,12 @@ QWidget* MainWindow::MakeControl(ControlDefinition const& definition, QWidget* p
     }
     case ControlKind::CheckBox:
         return new QCheckBox(caption, parent);
-    case ControlKind::RadioButton:
-        return new QRadioButton(caption, parent);
+    case ControlKind::RadioButton: {
+        // The mode switches sit on their group's top edge; the line must not cross them.
+        auto* radio = new QRadioButton(caption, parent);
+        radio->setAutoFillBackground(true);
+        return radio;
+    }
     case ControlKind::Button: {
         auto* button = new QPushButton(caption, parent);
         button->setAutoDefault(false);
