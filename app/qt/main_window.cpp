@@ -1,6 +1,7 @@
 #include "app/qt/main_window.h"
 
 #include "app/click_dispatch.h"
+#include "app/qt/cookie_mirror.h"
 #include "app/qt/gbk_qstring.h"
 #include "app/qt/hyperlink_label.h"
 #include "app/qt/picture_box.h"
@@ -19,6 +20,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
+#include <QWebEngineCookieStore>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
 #include <QWindow>
 
@@ -90,8 +93,11 @@ MainWindow::MainWindow(Endpoints endpoints, EventPump& pump, Desktop& desktop, W
     m_session->frame = this;
     ConnectEvents();
 
-    if (m_login_browser)
+    if (m_login_browser) {
+        m_cookie_mirror = std::make_unique<CookieMirror>(
+            *QWebEngineProfile::defaultProfile()->cookieStore(), CookieStore::Shared());
         m_login_browser->load(QUrl(ToQString(m_session->endpoints.LoginPageUrl())));
+    }
     SetUpMainWindow(*m_session);
 }
 

@@ -23,6 +23,7 @@ class QWebEngineView;
 
 namespace velmora {
 
+class CookieMirror;
 class QtForm;
 class TabControl;
 
@@ -36,7 +37,8 @@ class MainWindow final : public QWidget, public WindowFrame {
 
 public:
     // Builds the controls, the form and the session with endpoints, then runs the creation
-    // handler. The hidden login browser starts loading its page here.
+    // handler. With the browsers, their cookies start mirroring the program's cookie store
+    // and the hidden login browser starts loading its page here.
     MainWindow(Endpoints endpoints, EventPump& pump, Desktop& desktop, WindowOptions options = {});
     ~MainWindow() override;
 
@@ -84,6 +86,7 @@ private:
     QWebEngineView* m_banner {nullptr};
     QPointer<QWidget> m_update_window;
     bool m_always_on_top {false};
+    std::unique_ptr<CookieMirror> m_cookie_mirror;
     std::unique_ptr<QtForm> m_form;
     std::unique_ptr<Session> m_session;
 };
