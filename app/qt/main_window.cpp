@@ -335,8 +335,16 @@ bool MainWindow::event(QEvent* event)
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);
-    if (event->isAccepted())
-        emit Closed();
+    if (!event->isAccepted())
+        return;
+    // A run in progress is stopped as by its stop button, so that it ends at its next page
+    // boundary and the program can end after it instead of collecting on unseen.
+    if (auto running = m_session->run_gate.ActiveButton();
+        running && m_form->GetText(*running) == "停止"_gbk) {
+        if (auto* button = qobject_cast<QAbstractButton*>(Widget(*running)))
+            button->click();
+    }
+    emit Closed();
 }
 
 }

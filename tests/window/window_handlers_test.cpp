@@ -226,6 +226,26 @@ TEST_F(WindowHandlers, AStartIsRefusedWhileTheOtherTabsRunIsActive)
     gate.End(form());
 }
 
+TEST_F(WindowHandlers, ClosingTheWindowStopsARunningCollection)
+{
+    auto* seller_start = qobject_cast<QAbstractButton*>(widget(Control::按钮搜索卖家));
+    QSignalSpy clicks(seller_start, &QAbstractButton::clicked);
+    QSignalSpy closed(window.get(), &MainWindow::Closed);
+
+    // Idle: closing clicks nothing.
+    window->close();
+    EXPECT_EQ(clicks.count(), 0);
+    EXPECT_EQ(closed.count(), 1);
+
+    window->show();
+    ASSERT_TRUE(session().run_gate.TryBegin(form(), Control::按钮搜索卖家));
+    form().SetText(Control::按钮搜索卖家, "停止"_gbk);
+    window->close();
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_EQ(closed.count(), 2);
+    session().run_gate.End(form());
+}
+
 TEST_F(WindowHandlers, AlwaysOnTopIsSwitchedOnAgainAtEveryActivation)
 {
     QWidget other;
