@@ -82,7 +82,7 @@ MainWindow::MainWindow(Endpoints endpoints, EventPump& pump, Desktop& desktop, W
     setWindowTitle(Utf8ToQString(MainWindowCaption));
     move(MainWindowDesignedPlace.left, MainWindowDesignedPlace.top);
     resize(MainWindowDesignedPlace.width, MainWindowDesignedPlace.height);
-    BuildControls(endpoints);
+    BuildControls();
 
     m_form = std::make_unique<QtForm>(*this);
     m_form->SetText(Control::编辑框店铺地址, endpoints.ExampleShopAddress);
@@ -109,7 +109,7 @@ MainWindow::~MainWindow()
         delete child;
 }
 
-void MainWindow::BuildControls(Endpoints const& endpoints)
+void MainWindow::BuildControls()
 {
     for (auto const& definition : ControlDefinitions()) {
         QWidget* parent = this;
@@ -184,9 +184,9 @@ QWidget* MainWindow::MakeControl(ControlDefinition const& definition, QWidget* p
     case ControlKind::CheckBox:
         return new QCheckBox(caption, parent);
     case ControlKind::RadioButton: {
-        // The mode switches sit on their group's top edge; the line must not cross them.
+        // The mode switches sit on their group's top edge; the frame line must not cross them.
         auto* radio = new QRadioButton(caption, parent);
-        radio->setAutoFillBackground(true);
+        radio->setAutoFillBackground(definition.place.top == 0);
         return radio;
     }
     case ControlKind::Button: {

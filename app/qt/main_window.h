@@ -74,7 +74,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void BuildControls(Endpoints const& endpoints);
+    void BuildControls();
     QWidget* MakeControl(ControlDefinition const& definition, QWidget* parent);
     void ConnectEvents();
 
