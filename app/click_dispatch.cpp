@@ -11,6 +11,9 @@ namespace velmora {
 
 void OnClick(Session& session, Control control)
 {
+    if (HandleWindowClick(session, control))
+        return;
+
     switch (control) {
     case Control::按钮搜索卖家:
         OnSellerSearchClick(session);

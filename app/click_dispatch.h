@@ -4,6 +4,7 @@
 
 #include "app/controls.h"
 #include "app/session.h"
+#include "app/window_handlers.h"
 
 namespace velmora {
 

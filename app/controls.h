@@ -95,6 +95,9 @@ constexpr Control ShopBuyersStartButton = Control::按钮采集买家1;
 constexpr Control ItemBuyersStartButton = Control::按钮采集买家2;
 constexpr Control StartButtons[] = { SellerStartButton, ShopBuyersStartButton, ItemBuyersStartButton };
 
+// The pages of 选择夹1, in order. UTF-8.
+constexpr std::string_view TabTitles[] = { "卖家采集", "买家采集" };
+
 // The main window as designed, and the width its creation handler narrows it to.
 constexpr std::string_view MainWindowCaption = "Velmora [2011-1226]";
 constexpr Rect MainWindowDesignedPlace { 50, 50, 757, 592 };

@@ -53,10 +53,24 @@ MemoryForm::ListState const& MemoryForm::ListOf(Control list) const
     return const_cast<MemoryForm*>(this)->ListOf(list);
 }
 
-Text MemoryForm::GetText(Control control) const { return StateOf(control).text; }
-void MemoryForm::SetText(Control control, Text const& text) { StateOf(control).text = text; }
-void MemoryForm::AppendText(Control control, Text const& text) { StateOf(control).text += text; }
-bool MemoryForm::IsChecked(Control control) const { return StateOf(control).checked; }
+Text MemoryForm::GetText(Control control) const
+{
+    return StateOf(control).text;
+}
+void MemoryForm::SetText(Control control, Text const& text)
+{
+    StateOf(control).text = text;
+}
+void MemoryForm::AppendText(Control control, Text const& text)
+{
+    StateOf(control).text += text;
+    if (m_text_appended)
+        m_text_appended(control, text);
+}
+bool MemoryForm::IsChecked(Control control) const
+{
+    return StateOf(control).checked;
+}
 
 void MemoryForm::SetChecked(Control control, bool checked)
 {
@@ -71,11 +85,26 @@ void MemoryForm::SetChecked(Control control, bool checked)
     StateOf(control).checked = checked;
 }
 
-bool MemoryForm::IsEnabled(Control control) const { return StateOf(control).enabled; }
-void MemoryForm::SetEnabled(Control control, bool enabled) { StateOf(control).enabled = enabled; }
-bool MemoryForm::IsVisible(Control control) const { return StateOf(control).visible; }
-void MemoryForm::SetVisible(Control control, bool visible) { StateOf(control).visible = visible; }
-Rect MemoryForm::Place(Control control) const { return StateOf(control).place; }
+bool MemoryForm::IsEnabled(Control control) const
+{
+    return StateOf(control).enabled;
+}
+void MemoryForm::SetEnabled(Control control, bool enabled)
+{
+    StateOf(control).enabled = enabled;
+}
+bool MemoryForm::IsVisible(Control control) const
+{
+    return StateOf(control).visible;
+}
+void MemoryForm::SetVisible(Control control, bool visible)
+{
+    StateOf(control).visible = visible;
+}
+Rect MemoryForm::Place(Control control) const
+{
+    return StateOf(control).place;
+}
 
 void MemoryForm::Move(Control control, int left, int top)
 {
@@ -84,11 +113,26 @@ void MemoryForm::Move(Control control, int left, int top)
     place.top = top;
 }
 
-void MemoryForm::SetFocus(Control control) { m_focus = control; }
-Control MemoryForm::FocusedControl() const { return m_focus; }
-int MemoryForm::CurrentTab() const { return m_current_tab; }
-void MemoryForm::ClearItems(Control combo_box) { StateOf(combo_box).items.clear(); }
-void MemoryForm::AddItem(Control combo_box, Text const& item) { StateOf(combo_box).items.push_back(item); }
+void MemoryForm::SetFocus(Control control)
+{
+    m_focus = control;
+}
+Control MemoryForm::FocusedControl() const
+{
+    return m_focus;
+}
+int MemoryForm::CurrentTab() const
+{
+    return m_current_tab;
+}
+void MemoryForm::ClearItems(Control combo_box)
+{
+    StateOf(combo_box).items.clear();
+}
+void MemoryForm::AddItem(Control combo_box, Text const& item)
+{
+    StateOf(combo_box).items.push_back(item);
+}
 
 void MemoryForm::SelectItem(Control combo_box, int index)
 {
@@ -97,8 +141,14 @@ void MemoryForm::SelectItem(Control combo_box, int index)
         state.text = state.items[index];
 }
 
-int MemoryForm::ItemCount(Control combo_box) const { return static_cast<int>(StateOf(combo_box).items.size()); }
-int MemoryForm::RowCount(Control list) const { return static_cast<int>(ListOf(list).rows.size()); }
+int MemoryForm::ItemCount(Control combo_box) const
+{
+    return static_cast<int>(StateOf(combo_box).items.size());
+}
+int MemoryForm::RowCount(Control list) const
+{
+    return static_cast<int>(ListOf(list).rows.size());
+}
 
 void MemoryForm::ClearRows(Control list)
 {
@@ -113,7 +163,7 @@ void MemoryForm::InsertRow(Control list, int index, Text const& first_cell)
     row[0] = first_cell;
     // An index past the end appends, as a report list does.
     auto position = index < 0 || index > static_cast<int>(state.rows.size()) ? state.rows.end()
-                                                                            : state.rows.begin() + index;
+                                                                             : state.rows.begin() + index;
     state.rows.insert(position, std::move(row));
 }
 
@@ -156,8 +206,14 @@ void MemoryForm::SetColumnTitle(Control list, int column, Text const& title)
         titles[column] = title;
 }
 
-bool MemoryForm::IsAlwaysOnTop() const { return m_always_on_top; }
-void MemoryForm::SetAlwaysOnTop(bool on) { m_always_on_top = on; }
+bool MemoryForm::IsAlwaysOnTop() const
+{
+    return m_always_on_top;
+}
+void MemoryForm::SetAlwaysOnTop(bool on)
+{
+    m_always_on_top = on;
+}
 
 std::vector<Text> MemoryForm::Row(Control list, int row) const
 {
@@ -167,4 +223,4 @@ std::vector<Text> MemoryForm::Row(Control list, int row) const
     return state.rows[row];
 }
 
-}
+} // namespace velmora

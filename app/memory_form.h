@@ -4,6 +4,7 @@
 #include "app/form.h"
 
 #include <array>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -50,12 +51,19 @@ public:
     // A whole row, column 0 first.
     std::vector<Text> Row(Control list, int row) const;
 
+    // Called after every AppendText, with the appended text: how the headless front end
+    // passes the status log on as it is written.
+    void OnTextAppended(std::function<void(Control, Text const&)> observer)
+    {
+        m_text_appended = std::move(observer);
+    }
+
 private:
     struct ControlState {
         Text text;
-        bool checked { false };
-        bool enabled { true };
-        bool visible { true };
+        bool checked {false};
+        bool enabled {true};
+        bool visible {true};
         Rect place {};
         std::vector<Text> items;
     };
@@ -72,9 +80,10 @@ private:
     std::map<Control, ControlState> m_controls;
     std::map<Control, ListState> m_lists;
     std::map<Control, int> m_selected_rows;
-    Control m_focus { Control::None };
-    int m_current_tab { 0 };
-    bool m_always_on_top { false };
+    Control m_focus {Control::None};
+    int m_current_tab {0};
+    bool m_always_on_top {false};
+    std::function<void(Control, Text const&)> m_text_appended;
 };
 
-}
+} // namespace velmora

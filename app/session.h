@@ -7,6 +7,7 @@
 #include "app/desktop.h"
 #include "app/form.h"
 #include "app/run_gate.h"
+#include "app/window_frame.h"
 #include "web/endpoints.h"
 #include "web/event_pump.h"
 
@@ -27,6 +28,8 @@ struct Session {
     EventPump& pump;
     Desktop& desktop;
     Endpoints endpoints;
+    // The real main window's frame; none without a window.
+    WindowFrame* frame { nullptr };
     CollectionState state;
     RunGate run_gate;
     // The save dialog of the export buttons; none: every export is cancelled.

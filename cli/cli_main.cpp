@@ -1,0 +1,12 @@
+// velmora-cli: the collectors without a window, for scripts and scheduled jobs.
+#include "cli/run_command.h"
+#include "cli/stop_request.h"
+
+#include <iostream>
+
+int main(int argc, char** argv)
+{
+    velmora::cli::InstallStopRequestHandlers();
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    return velmora::cli::RunCommand(arguments, std::cout, std::cerr);
+}
