@@ -4,3 +4,5 @@ test:
 	scripts/test
 bench:
 	scripts/bench
+demo:
+	scripts/demo

@@ -424,8 +424,9 @@ TEST_F(BuyerRuns, ItemRatingsSkipLongNamesWithoutRememberingThem)
     }
     auto probed = ProbedNicknames();
     EXPECT_TRUE(std::none_of(probed.begin(), probed.end(), is_long));
-    if (twenty != met.end() && !IsMasked(*twenty))
+    if (twenty != met.end() && !IsMasked(*twenty)) {
         EXPECT_NE(std::find(probed.begin(), probed.end(), *twenty), probed.end());
+    }
 }
 
 TEST_F(BuyerRuns, ItemRatingsGoOnAfterFifteenCuts)
