@@ -4,6 +4,7 @@
 #include "app/reset_run.h"
 #include "app/run_gate.h"
 #include "app/status_log.h"
+#include "sellers/category_box.h"
 #include "sellers/credit_filter.h"
 #include "sellers/item_search_collector.h"
 #include "sellers/seller_run.h"
@@ -19,6 +20,7 @@ constexpr Control ShopSearchNameBoxes[]
 void StartShopSearch(Session& session)
 {
     Form& form = session.form;
+    ResolveCategory(session.state, session.endpoints, form.GetText(Control::组合框类别));
     bool any_checked = false;
     for (Control box : ShopSearchNameBoxes)
         any_checked = any_checked || form.IsChecked(box);
