@@ -1,6 +1,7 @@
 #include "text/marker_search.h"
 
 #include "text/characters.h"
+#include "text/letter_case.h"
 
 #include <cstring>
 
@@ -20,11 +21,6 @@ bool IsBoundary(std::string_view text, std::size_t start, std::size_t candidate)
     while (position < candidate)
         position += CharacterLength(text, position);
     return position == candidate;
-}
-
-constexpr unsigned char AsciiLower(unsigned char byte)
-{
-    return byte >= 'A' && byte <= 'Z' ? byte + ('a' - 'A') : byte;
 }
 
 bool MatchesIgnoringCase(std::string_view text, std::size_t position, std::string_view marker)

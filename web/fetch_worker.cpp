@@ -1,6 +1,7 @@
 #include "web/fetch_worker.h"
 
 #include "text/decimal.h"
+#include "text/letter_case.h"
 #include "text/spaces.h"
 #include "web/address_parts.h"
 #include "web/cookie_store.h"
@@ -17,23 +18,6 @@ bool IsHostName(std::string_view host)
 {
     return !host.empty()
         && host.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789.-_") == std::string_view::npos;
-}
-
-bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix)
-{
-    if (text.size() < prefix.size())
-        return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        char a = text[i];
-        char b = prefix[i];
-        if (a >= 'A' && a <= 'Z')
-            a = static_cast<char>(a - 'A' + 'a');
-        if (b >= 'A' && b <= 'Z')
-            b = static_cast<char>(b - 'A' + 'a');
-        if (a != b)
-            return false;
-    }
-    return true;
 }
 
 // Sets the channel's Finished signal when the worker leaves, by whatever way.

@@ -1,5 +1,6 @@
 #include "web/http_transfer.h"
 
+#include "text/letter_case.h"
 #include "web/cookie_store.h"
 
 #include <curl/curl.h>
@@ -14,23 +15,6 @@ namespace {
 constexpr long MaxRedirects = 10;
 // libcurl reads at least this many bytes at a time, whatever chunk size is asked for.
 constexpr std::size_t SmallestReadBuffer = 1024;
-
-bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix)
-{
-    if (text.size() < prefix.size())
-        return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        char a = text[i];
-        char b = prefix[i];
-        if (a >= 'A' && a <= 'Z')
-            a = static_cast<char>(a - 'A' + 'a');
-        if (b >= 'A' && b <= 'Z')
-            b = static_cast<char>(b - 'A' + 'a');
-        if (a != b)
-            return false;
-    }
-    return true;
-}
 
 CURL* Curl(void* handle)
 {

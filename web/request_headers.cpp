@@ -1,6 +1,7 @@
 #include "web/request_headers.h"
 
 #include "text/decimal.h"
+#include "text/letter_case.h"
 
 namespace velmora {
 namespace {
@@ -9,19 +10,7 @@ constexpr std::string_view LineEnd = "\r\n";
 
 bool IsNamed(std::string_view line, std::string_view name)
 {
-    if (line.size() <= name.size() || line[name.size()] != ':')
-        return false;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        char a = line[i];
-        char b = name[i];
-        if (a >= 'A' && a <= 'Z')
-            a = static_cast<char>(a - 'A' + 'a');
-        if (b >= 'A' && b <= 'Z')
-            b = static_cast<char>(b - 'A' + 'a');
-        if (a != b)
-            return false;
-    }
-    return true;
+    return line.size() > name.size() && line[name.size()] == ':' && StartsWithIgnoringCase(line, name);
 }
 
 // Calls visit for every line of a header text, with or without its line end.
