@@ -208,8 +208,9 @@ TEST_F(ControlTable, EveryControlAtItsPlaceWithItsKindCaptionAndStateAtStart)
             EXPECT_EQ(container->objectName(), QString::fromUtf8(expected.container));
 
         EXPECT_EQ(Shown(control), QString::fromUtf8(expected.caption));
-        if (auto* button = qobject_cast<QAbstractButton*>(control))
+        if (auto* button = qobject_cast<QAbstractButton*>(control)) {
             EXPECT_EQ(button->isChecked(), (expected.state & Checked) != 0);
+        }
         EXPECT_EQ(control->isEnabled(), (expected.state & Disabled) == 0);
         EXPECT_EQ(control->isHidden(), (expected.state & Hidden) != 0);
         EXPECT_EQ(control->property("tag").toString(), QString::fromUtf8(expected.tag));
