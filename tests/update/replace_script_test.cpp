@@ -1,5 +1,7 @@
 #include "update/replace_script.h"
 
+#include "support/files.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -81,26 +83,8 @@ TEST(ReplaceScript, PosixShellQuotesNamesAndEndsOnlyThisProcess)
     EXPECT_EQ(NativeScriptKind(), ScriptKind::PosixShell);
 }
 
-std::optional<std::string> FileBytes(fs::path const& path)
-{
-    std::ifstream stream(path, std::ios::binary);
-    if (!stream)
-        return std::nullopt;
-    return std::string {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-}
-
-// Waits for a file that a detached process writes; a bound for shared machines, not a
-// timing check.
-bool AppearsWithin(fs::path const& path, std::chrono::seconds limit)
-{
-    auto const end = std::chrono::steady_clock::now() + limit;
-    while (std::chrono::steady_clock::now() < end) {
-        if (fs::exists(path) && fs::file_size(path) > 0)
-            return true;
-        std::this_thread::sleep_for(50ms);
-    }
-    return false;
-}
+using testing::AppearsWithin;
+using testing::FileBytes;
 
 pid_t Spawn(fs::path const& program, std::vector<std::string> arguments)
 {
