@@ -4,7 +4,10 @@
 #include "app/session.h"
 #include "cli/run_command.h"
 #include "export/export_lines.h"
+#include "market/request_target.h"
 #include "market/sample_market.h"
+#include "market/shop_search_page.h"
+#include "sellers/credit_level.h"
 #include "support/test_pump.h"
 
 #include <csignal>
@@ -92,6 +95,108 @@ TEST_F(CliRuns, ItemsWritesEveryColumnAsTsvAndTheLogWithoutTheDot)
         "共采集到" + std::to_string(rows.size()) + "条数据。",
     };
     EXPECT_EQ(Lines(err.str()), expected_log);
+}
+
+TEST_F(CliRuns, ShopsWritesEveryColumnAsTsvAndTheLogWithoutTheDot)
+{
+    market.Configure([](market::Scenario& scenario) {
+        scenario.shop_search_pages = 3;
+        scenario.shop_search_page_size = 2;
+    });
+    std::ostringstream out, err;
+    auto arguments = Concatenated({"shops", "--keyword", "茶", "--match", "keeper,item", "--end-page", "2",
+                                      "--show-credit", "--start-page", "1"},
+        EndpointArguments(market.Endpoints()));
+    ASSERT_EQ(RunCommand(arguments, out, err), ExitFinished) << err.str();
+
+    // Page 1 asks with the chosen name boxes only; the later page always carries title and nick.
+    auto const requests = market.Requests(market::MarketHost::ShopSearch);
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_TRUE(requests[0].target.ends_with("&rootCat=&nick=nick&tag=tag&tab=1")) << requests[0].target;
+    EXPECT_TRUE(requests[1].target.ends_with(
+        "&s=40&nick=nick&q=%B2%E8&catName=%CB%F9%D3%D0%C0%E0%C4%BF&stat=4&nick=nick&tag=tag"))
+        << requests[1].target;
+
+    // One line per shop: number, nickname, status, address without http://, location, level
+    // name, an empty date and an empty column 7.
+    auto const view = market.View();
+    std::vector<std::string> expected_rows;
+    for (auto const& request : requests) {
+        market::RequestTarget const target(request.target);
+        for (auto const& entry :
+            view.ShopSearchEntries(market::ShopQueryFromTarget(target), target.Number("s", 0))) {
+            Text status = " -  ";
+            switch (view.StateOf(entry.nickname)) {
+            case market::OnlineState::Online:
+                status = "在线"_gbk;
+                break;
+            case market::OnlineState::Mobile:
+                status = "手机"_gbk;
+                break;
+            case market::OnlineState::Offline:
+                status = "离线"_gbk;
+                break;
+            case market::OnlineState::Unknown:
+                break;
+            }
+            expected_rows.push_back(std::to_string(expected_rows.size() + 1) + "\t"
+                + GbkToUtf8(entry.nickname) + "\t" + GbkToUtf8(status) + "\t" + entry.shop_address.substr(7)
+                + "\t" + GbkToUtf8(entry.place) + "\t" + GbkToUtf8(LevelNameFromNumber(entry.credit_value))
+                + "\t\t");
+        }
+    }
+    ASSERT_EQ(expected_rows.size(), 4u);
+    EXPECT_EQ(Lines(out.str()), expected_rows);
+
+    std::vector<std::string> const expected_log = {
+        "开始采集数据 。。。",
+        "可以采集3页",
+        "正在采集第1页。。。",
+        "正在采集第2页。。。",
+        "数据采集完毕 。。。",
+        "共采集到4条数据。",
+    };
+    EXPECT_EQ(Lines(err.str()), expected_log);
+}
+
+TEST_F(CliRuns, ShopsAppliesTheLocationAndMallFilters)
+{
+    std::ostringstream out, err;
+    auto arguments = Concatenated({"shops", "--location", "深圳", "--filter-mall", "--show-date"},
+        EndpointArguments(market.Endpoints()));
+    ASSERT_EQ(RunCommand(arguments, out, err), ExitFinished) << err.str();
+
+    // Every shop of the market in 深圳 that is not a mall shop, with its opening date.
+    auto const view = market.View();
+    std::vector<std::string> expected_nicknames;
+    std::vector<std::string> expected_dates;
+    for (auto const& request : market.Requests(market::MarketHost::ShopSearch)) {
+        market::RequestTarget const target(request.target);
+        for (auto const& entry :
+            view.ShopSearchEntries(market::ShopQueryFromTarget(target), target.Number("s", 0))) {
+            if (entry.place == "深圳"_gbk && !entry.mall) {
+                expected_nicknames.push_back(GbkToUtf8(entry.nickname));
+                expected_dates.push_back(GbkToUtf8(view.OpeningDateShown(*entry.seller)));
+            }
+        }
+    }
+    ASSERT_FALSE(expected_nicknames.empty());
+    auto const rows = Lines(out.str());
+    ASSERT_EQ(rows.size(), expected_nicknames.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        std::vector<std::string> cells;
+        std::stringstream stream(rows[i]);
+        for (std::string cell; std::getline(stream, cell, '\t');)
+            cells.push_back(cell);
+        cells.resize(8);
+        EXPECT_EQ(cells[0], std::to_string(i + 1));
+        EXPECT_EQ(cells[1], expected_nicknames[i]);
+        EXPECT_EQ(cells[4], "深圳");
+        EXPECT_EQ(cells[6], expected_dates[i]);
+    }
+    auto const log = Lines(err.str());
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.back(), "共采集到" + std::to_string(rows.size()) + "条数据。");
 }
 
 TEST_F(CliRuns, ExportFormatIsWhatTheExportButtonWrites)

@@ -71,5 +71,28 @@ TEST_F(WindowRuns, ItemSearchFillsTheSellerListUnderTheItemSearchTitles)
     EXPECT_EQ(form().GetText(Control::按钮搜索卖家), "开始"_gbk);
 }
 
+TEST_F(WindowRuns, ShopSearchFillsTheSellerListUnderTheShopSearchTitles)
+{
+    Click(Control::单选框宝贝搜索);
+    Click(Control::单选框店铺搜索);
+    form().SetText(Control::编辑框关键字, "茶"_gbk);
+    Click(Control::按钮搜索卖家);
+
+    // The page the market serves for the keyword, matched in every field.
+    market::ShopQuery query;
+    query.keyword = "茶"_gbk;
+    auto const first_page = market.View().ShopSearchPage(query, 1);
+    ASSERT_FALSE(first_page.empty());
+    int const rows = form().RowCount(Control::超级列表框店铺);
+    EXPECT_EQ(rows, static_cast<int>(first_page.size()));
+    EXPECT_EQ(form().ColumnTitle(Control::超级列表框店铺, 3), "店铺地址"_gbk);
+    EXPECT_EQ(form().ColumnTitle(Control::超级列表框店铺, 7), "");
+    EXPECT_EQ(form().Cell(Control::超级列表框店铺, 0, 1), first_page[0].nickname);
+    EXPECT_EQ(form().Cell(Control::超级列表框店铺, 0, 3), first_page[0].shop_address.substr(7));
+    EXPECT_EQ(form().Cell(Control::超级列表框店铺, 0, 4), first_page[0].place);
+    EXPECT_TRUE(form().GetText(Control::编辑框提示).ends_with("共采集到"_gbk + DecimalText(rows) + "条数据。"_gbk + "\r\n"));
+    EXPECT_EQ(form().GetText(Control::按钮搜索卖家), "开始"_gbk);
+}
+
 }
 }
