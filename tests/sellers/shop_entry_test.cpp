@@ -56,7 +56,8 @@ TEST(ShopEntryScanner, EntriesBeginTwentyOneBytesAfterTheDelimiterAndLoseTheirLa
         // The byte before the next delimiter and the last byte of the region are not part of an
         // entry; the text before the first delimiter is none.
         {"head大图模式增加123456789abcX大图模式增加123456789defY", {"abc", "def"}},
-        // The nine bytes after the delimiter are skipped whatever they are.
+        // The nine bytes after the delimiter are skipped whatever they are, and the "s" right
+        // before the next delimiter is left out.
         {"大图模式增加-->\n<trclass大图模式增加-->\n<trclZ", {"as", ""}},
         // Fewer than 21 bytes after the last delimiter: an empty entry.
         {"大图模式增加12", {""}},
