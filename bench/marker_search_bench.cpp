@@ -1,9 +1,9 @@
 // The GBK-aware marker search against glibc's memmem on the same 200 KB results page.
+#include "bench/bench_support.h"
 #include "text/gbk.h"
 #include "text/marker_search.h"
 
 #include <benchmark/benchmark.h>
-#include <chrono>
 #include <cstring>
 
 namespace velmora {
@@ -73,23 +73,11 @@ void BM_Memmem(benchmark::State& state, std::string_view marker)
 void BM_GbkAwareOverMemmem(benchmark::State& state, std::string_view marker)
 {
     Text const& page = ResultsPage();
-    using Clock = std::chrono::steady_clock;
-    std::vector<double> gbk_times, memmem_times;
-    for (auto _ : state) {
-        auto start = Clock::now();
-        benchmark::DoNotOptimize(CountWithGbkSearch(page, marker));
-        auto middle = Clock::now();
-        benchmark::DoNotOptimize(CountWithMemmem(page, marker));
-        auto end = Clock::now();
-        gbk_times.push_back(std::chrono::duration<double>(middle - start).count());
-        memmem_times.push_back(std::chrono::duration<double>(end - middle).count());
-    }
-    auto median = [](std::vector<double> values) {
-        std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-        return values[values.size() / 2];
-    };
-    if (!gbk_times.empty())
-        state.counters["ratio"] = median(gbk_times) / median(memmem_times);
+    bench::PairedTimes times;
+    for (auto _ : state)
+        times.Measure([&] { benchmark::DoNotOptimize(CountWithGbkSearch(page, marker)); },
+            [&] { benchmark::DoNotOptimize(CountWithMemmem(page, marker)); });
+    state.counters["ratio"] = times.MedianRatio();
 }
 
 std::string const ChineseMarker = "小桥流水人家"_gbk;
