@@ -12,11 +12,11 @@ namespace {
 
 // Goals of the figures that have one, by the benchmark's name up to its first "/".
 std::map<std::string, std::string> const Goals = {
-    { "BM_ItemSearchRunOverBareCurlLoop", "ratio >= 0.8" },
-    { "BM_ShopBuyerRunPeakMemory", "ratio <= 1.5" },
-    { "BM_FetchPageOverBareCurl", "ratio <= 1.3" },
-    { "BM_GbkAwareOverMemmem", "ratio <= 2" },
-    { "BM_ReadUrlLongestEventGap", "gap <= 50 ms" },
+    {"BM_ItemSearchRunOverBareCurlLoop", "ratio >= 0.8"},
+    {"BM_ShopBuyerRunPeakMemory", "ratio <= 1.5"},
+    {"BM_FetchPageOverBareCurl", "ratio <= 1.3"},
+    {"BM_GbkAwareOverMemmem", "ratio <= 2"},
+    {"BM_ReadUrlLongestEventGap", "gap <= 50 ms"},
 };
 
 struct Figure {
@@ -31,10 +31,10 @@ public:
     {
         ConsoleReporter::ReportRuns(runs);
         for (auto const& run : runs) {
-            bool const is_summary = run.run_type == Run::RT_Aggregate ? run.aggregate_name == "median"
-                                                                      : run.repetitions <= 1;
+            bool const is_summary
+                = run.run_type == Run::RT_Aggregate ? run.aggregate_name == "median" : run.repetitions <= 1;
             if (is_summary && !run.error_occurred && !run.counters.empty())
-                m_figures.push_back({ run.run_name.str(), run.counters });
+                m_figures.push_back({run.run_name.str(), run.counters});
         }
     }
 

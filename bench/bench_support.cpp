@@ -11,7 +11,8 @@ double Median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-void PairedTimes::Measure(std::function<void()> const& first_operation, std::function<void()> const& second_operation)
+void PairedTimes::Measure(
+    std::function<void()> const& first_operation, std::function<void()> const& second_operation)
 {
     using Clock = std::chrono::steady_clock;
     auto time = [](std::function<void()> const& operation, std::vector<double>& times) {

@@ -22,7 +22,7 @@ struct PairedTimes {
     double MedianRatio() const { return Median(first) / Median(second); }
 
 private:
-    bool m_first_leads { true };
+    bool m_first_leads {true};
 };
 
 // What one GET costs with nothing around it: a fresh handle, no proxy, the body kept.

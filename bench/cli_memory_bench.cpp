@@ -45,7 +45,7 @@ std::optional<ChildRun> RunProgram(std::vector<std::string> const& arguments)
     rusage usage {};
     if (wait4(child, &status, 0, &usage) != child || !WIFEXITED(status))
         return std::nullopt;
-    return ChildRun { WEXITSTATUS(status), usage.ru_maxrss };
+    return ChildRun {WEXITSTATUS(status), usage.ru_maxrss};
 }
 
 // A shop-buyer run of the example shop when every seller has pages rating pages.
@@ -56,13 +56,14 @@ std::optional<ChildRun> ShopBuyerRun(int pages)
     market::SampleMarket market(scenario);
     if (!market.Start())
         return std::nullopt;
-    std::vector<std::string> arguments { VELMORA_CLI_PATH, "shop-buyers", "--shop",
-        GbkToUtf8(market.View().ExampleShopAddress()) };
+    std::vector<std::string> arguments {
+        VELMORA_CLI_PATH, "shop-buyers", "--shop", GbkToUtf8(market.View().ExampleShopAddress())};
     auto const hosts = bench::EndpointArguments(market.Endpoints());
     arguments.insert(arguments.end(), hosts.begin(), hosts.end());
     auto run = RunProgram(arguments);
     // The run must have read every page, or the figure says nothing.
-    if (!run || run->exit_status != 0 || market.Requests(market::MarketHost::Rating).size() < static_cast<std::size_t>(pages))
+    if (!run || run->exit_status != 0
+        || market.Requests(market::MarketHost::Rating).size() < static_cast<std::size_t>(pages))
         return std::nullopt;
     return run;
 }
@@ -81,7 +82,8 @@ void BM_ShopBuyerRunPeakMemory(benchmark::State& state)
     }
     state.counters["peak_kb_1_page"] = static_cast<double>(short_run->peak_resident_kb);
     state.counters["peak_kb_100_pages"] = static_cast<double>(long_run->peak_resident_kb);
-    state.counters["ratio"] = static_cast<double>(long_run->peak_resident_kb) / static_cast<double>(short_run->peak_resident_kb);
+    state.counters["ratio"]
+        = static_cast<double>(long_run->peak_resident_kb) / static_cast<double>(short_run->peak_resident_kb);
 }
 
 BENCHMARK(BM_ShopBuyerRunPeakMemory)->Iterations(1)->Unit(benchmark::kMillisecond);

@@ -66,7 +66,7 @@ public:
 private:
     httplib::Server m_server;
     std::thread m_thread;
-    int m_port { 0 };
+    int m_port {0};
 };
 
 BenchServer& Server()
@@ -86,7 +86,8 @@ void BM_FetchPageOverBareCurl(benchmark::State& state)
     std::size_t fetched = 0;
     std::size_t curled = 0;
     for (auto _ : state) {
-        times.Measure([&] { fetched = FetchPage(pump, url).size(); }, [&] { curled = bench::BareCurlGet(url).size(); });
+        times.Measure(
+            [&] { fetched = FetchPage(pump, url).size(); }, [&] { curled = bench::BareCurlGet(url).size(); });
         if (fetched != size || curled != size) {
             state.SkipWithError("a request failed");
             return;
@@ -117,7 +118,7 @@ public:
     long Runs() const { return m_runs; }
 
 private:
-    long m_runs { 0 };
+    long m_runs {0};
     Clock::time_point m_last {};
     Clock::duration m_longest {};
 };

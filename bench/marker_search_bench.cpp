@@ -16,11 +16,14 @@ constexpr std::size_t PageSize = 200 * 1024;
 Text const& ResultsPage()
 {
     static Text const page = [] {
-        Text entry = "<liclass=\"list-item\"><h3class=\"summary\"><ahref=\"http://item.example/item.htm?id=1234567\""
-                     "target=\"_blank\"title=\""
+        Text entry
+            = "<liclass=\"list-item\"><h3class=\"summary\"><ahref=\"http://item.example/item.htm?id=1234567\""
+              "target=\"_blank\"title=\""
             + "韩版修身显瘦百搭纯棉长袖T恤女装春秋新款包邮"_gbk + "\">" + "韩版修身显瘦百搭纯棉长袖"_gbk
-            + "</a></h3><divclass=\"col\"><spanclass=\"price\">89.00</span><divclass=\"place\">" + "浙江杭州"_gbk
-            + "</div><divclass=\"seller\"><ahref=\"http://rate.example/user-rate-12345.htm\"target=\"_blank\">"
+            + "</a></h3><divclass=\"col\"><spanclass=\"price\">89.00</span><divclass=\"place\">"
+            + "浙江杭州"_gbk
+            + "</div><divclass=\"seller\"><ahref=\"http://rate.example/"
+              "user-rate-12345.htm\"target=\"_blank\">"
             + "小桥流水人家"_gbk + "</a></div></div></li>\n";
         Text page = "<html><head><title>" + "搜索结果"_gbk + "</title></head><body><ulclass=\"list-view\">";
         while (page.size() < PageSize)
@@ -36,7 +39,8 @@ Text const EntryMarker = "<liclass=\"list-item\">";
 std::size_t CountWithGbkSearch(Text const& page, std::string_view marker)
 {
     std::size_t count = 0;
-    for (auto found = FindMarker(page, marker); found; found = FindMarker(page, marker, *found + marker.size()))
+    for (auto found = FindMarker(page, marker); found;
+         found = FindMarker(page, marker, *found + marker.size()))
         ++count;
     return count;
 }
@@ -46,7 +50,8 @@ std::size_t CountWithMemmem(Text const& page, std::string_view marker)
     std::size_t count = 0;
     char const* position = page.data();
     char const* end = page.data() + page.size();
-    while (auto const* found = static_cast<char const*>(memmem(position, end - position, marker.data(), marker.size()))) {
+    while (auto const* found
+        = static_cast<char const*>(memmem(position, end - position, marker.data(), marker.size()))) {
         ++count;
         position = found + marker.size();
     }

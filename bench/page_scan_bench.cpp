@@ -23,7 +23,7 @@ struct ScanResult {
 ScanResult ScanItemSearchPage(std::string_view fetched)
 {
     Text const page = RemoveSpaces(fetched);
-    ScanResult result { 0, static_cast<std::size_t>(ListPageCount(page)) };
+    ScanResult result {0, static_cast<std::size_t>(ListPageCount(page))};
     ItemEntryScanner scanner(ListBlock(page));
     while (auto entry = scanner.Next()) {
         ItemEntry const cut = CutListItemEntry(*entry);
@@ -37,7 +37,7 @@ ScanResult ScanEnlargedItemSearchPage(std::string_view fetched)
 {
     Text const page = RemoveSpaces(fetched);
     std::string_view const block = ResultBlock(page);
-    ScanResult result { 0, static_cast<std::size_t>(ResultPageCount(block)) };
+    ScanResult result {0, static_cast<std::size_t>(ResultPageCount(block))};
     ItemEntryScanner scanner(block);
     while (auto entry = scanner.Next()) {
         ItemEntry const cut = CutEnlargedItemEntry(*entry);
@@ -47,8 +47,7 @@ ScanResult ScanEnlargedItemSearchPage(std::string_view fetched)
     return result;
 }
 
-template<NicknameEnd End, int CutLimit>
-ScanResult ScanRatingPage(std::string_view fetched)
+template<NicknameEnd End, int CutLimit> ScanResult ScanRatingPage(std::string_view fetched)
 {
     Text const page = RemoveSpaces(fetched);
     ScanResult result;
@@ -70,7 +69,8 @@ std::size_t ReadWithMemchr(std::string_view page)
     return found ? 1 : page.size();
 }
 
-void BM_PageScan(benchmark::State& state, Text bench::MarketPages::* which, ScanResult (*scan)(std::string_view))
+void BM_PageScan(
+    benchmark::State& state, Text bench::MarketPages::*which, ScanResult (*scan)(std::string_view))
 {
     Text const& page = bench::SampleMarketPages().*which;
     if (scan(page).entries == 0) {
@@ -99,7 +99,8 @@ void BM_PageScan(benchmark::State& state, Text bench::MarketPages::* which, Scan
 
 using bench::MarketPages;
 BENCHMARK_CAPTURE(BM_PageScan, item_search, &MarketPages::item_search, &ScanItemSearchPage);
-BENCHMARK_CAPTURE(BM_PageScan, item_search_enlarged, &MarketPages::item_search_enlarged, &ScanEnlargedItemSearchPage);
+BENCHMARK_CAPTURE(
+    BM_PageScan, item_search_enlarged, &MarketPages::item_search_enlarged, &ScanEnlargedItemSearchPage);
 BENCHMARK_CAPTURE(BM_PageScan, seller_ratings, &MarketPages::seller_ratings,
     &ScanRatingPage<NicknameEnd::BeforeCommaLessOne, ShopRatingCutLimit>);
 BENCHMARK_CAPTURE(BM_PageScan, item_ratings, &MarketPages::item_ratings,

@@ -17,8 +17,8 @@ constexpr int SearchPages = 10;
 
 std::vector<std::string> ItemSearchArguments(Endpoints const& endpoints)
 {
-    std::vector<std::string> arguments { "items", "--keyword", "连衣裙", "--end-page", std::to_string(SearchPages),
-        "--online-only", "--show-credit" };
+    std::vector<std::string> arguments {"items", "--keyword", "连衣裙", "--end-page",
+        std::to_string(SearchPages), "--online-only", "--show-credit"};
     auto const hosts = bench::EndpointArguments(endpoints);
     arguments.insert(arguments.end(), hosts.begin(), hosts.end());
     return arguments;
