@@ -1,6 +1,7 @@
 // The cost of FetchPage's worker thread and channel against a bare libcurl GET with a fresh
 // handle, both on one loopback server; and how long the window would wait for its events while
 // ReadUrl reads a large page that arrives in slow pieces.
+#include "bench/bench_support.h"
 #include "web/event_pump.h"
 #include "web/fetch_page.h"
 #include "web/read_url.h"
@@ -8,7 +9,6 @@
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <curl/curl.h>
 #include <httplib.h>
 #include <thread>
 #include <vector>
@@ -66,40 +66,13 @@ public:
 private:
     httplib::Server m_server;
     std::thread m_thread;
-    int m_port { 0 };
+    int m_port {0};
 };
 
 BenchServer& Server()
 {
     static BenchServer server;
     return server;
-}
-
-std::size_t AppendBody(char* data, std::size_t size, std::size_t count, void* body)
-{
-    static_cast<std::string*>(body)->append(data, size * count);
-    return size * count;
-}
-
-// The baseline: what one GET costs with nothing around it.
-std::string BareCurlGet(std::string const& url)
-{
-    std::string body;
-    CURL* handle = curl_easy_init();
-    curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(handle, CURLOPT_PROXY, "");
-    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &AppendBody);
-    curl_easy_setopt(handle, CURLOPT_WRITEDATA, &body);
-    curl_easy_perform(handle);
-    curl_easy_cleanup(handle);
-    return body;
-}
-
-double Median(std::vector<double> values)
-{
-    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-    return values[values.size() / 2];
 }
 
 // Both requests timed alternately in one run, each first in every other pair, so that both
@@ -109,33 +82,21 @@ void BM_FetchPageOverBareCurl(benchmark::State& state)
     auto size = static_cast<std::size_t>(state.range(0));
     std::string url = Server().Url("/page?size=" + std::to_string(size));
     WindowlessEventPump pump;
-    std::vector<double> fetch_times;
-    std::vector<double> curl_times;
-    bool fetch_first = true;
-    auto time_fetch = [&] {
-        auto start = Clock::now();
-        std::size_t fetched = FetchPage(pump, url).size();
-        fetch_times.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
-        return fetched;
-    };
-    auto time_curl = [&] {
-        auto start = Clock::now();
-        std::size_t fetched = BareCurlGet(url).size();
-        curl_times.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
-        return fetched;
-    };
+    bench::PairedTimes times;
+    std::size_t fetched = 0;
+    std::size_t curled = 0;
     for (auto _ : state) {
-        std::size_t first = fetch_first ? time_fetch() : time_curl();
-        std::size_t second = fetch_first ? time_curl() : time_fetch();
-        fetch_first = !fetch_first;
-        if (first != size || second != size) {
+        times.Measure(
+            [&] { fetched = FetchPage(pump, url).size(); }, [&] { curled = bench::BareCurlGet(url).size(); });
+        if (fetched != size || curled != size) {
             state.SkipWithError("a request failed");
             return;
         }
     }
-    state.counters["fetch_page_us"] = Median(fetch_times);
-    state.counters["bare_curl_us"] = Median(curl_times);
-    state.counters["ratio"] = Median(fetch_times) / Median(curl_times);
+    constexpr double MicrosecondsPerSecond = 1e6;
+    state.counters["fetch_page_us"] = bench::Median(times.first) * MicrosecondsPerSecond;
+    state.counters["bare_curl_us"] = bench::Median(times.second) * MicrosecondsPerSecond;
+    state.counters["ratio"] = times.MedianRatio();
 }
 
 // A pump that measures the longest span between two runs of the window's events.
@@ -157,7 +118,7 @@ public:
     long Runs() const { return m_runs; }
 
 private:
-    long m_runs { 0 };
+    long m_runs {0};
     Clock::time_point m_last {};
     Clock::duration m_longest {};
 };
@@ -178,7 +139,7 @@ void BM_ReadUrlLongestEventGap(benchmark::State& state)
         runs = pump.Runs();
     }
     state.counters["longest_gap_ms"] = *std::max_element(gaps.begin(), gaps.end());
-    state.counters["median_longest_gap_ms"] = Median(gaps);
+    state.counters["median_longest_gap_ms"] = bench::Median(gaps);
     state.counters["event_runs_per_read"] = static_cast<double>(runs);
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(LargePageSize));
 }

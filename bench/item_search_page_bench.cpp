@@ -1,15 +1,12 @@
 // Cutting an item search result page into its 40 seller entries, against the space removal
 // that every page goes through first, on the same page in the same run.
+#include "bench/bench_support.h"
 #include "sellers/item_entry.h"
 #include "sellers/item_search_page.h"
 #include "text/gbk.h"
 #include "text/spaces.h"
 
 #include <benchmark/benchmark.h>
-
-#include <algorithm>
-#include <chrono>
-#include <vector>
 
 namespace velmora {
 namespace {
@@ -67,23 +64,11 @@ void BM_CutListPageOverRemoveSpaces(benchmark::State& state)
 {
     Text const& page = ListLayoutPage();
     Text const page_text = RemoveSpaces(page);
-    using Clock = std::chrono::steady_clock;
-    std::vector<double> cut_times, removal_times;
-    for (auto _ : state) {
-        auto start = Clock::now();
-        benchmark::DoNotOptimize(CutEveryEntry(page_text));
-        auto middle = Clock::now();
-        benchmark::DoNotOptimize(RemoveSpaces(page));
-        auto end = Clock::now();
-        cut_times.push_back(std::chrono::duration<double>(middle - start).count());
-        removal_times.push_back(std::chrono::duration<double>(end - middle).count());
-    }
-    auto median = [](std::vector<double> values) {
-        std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-        return values[values.size() / 2];
-    };
-    if (!cut_times.empty())
-        state.counters["ratio"] = median(cut_times) / median(removal_times);
+    bench::PairedTimes times;
+    for (auto _ : state)
+        times.Measure([&] { benchmark::DoNotOptimize(CutEveryEntry(page_text)); },
+            [&] { benchmark::DoNotOptimize(RemoveSpaces(page)); });
+    state.counters["ratio"] = times.MedianRatio();
 }
 
 BENCHMARK(BM_RemoveSpaces);

@@ -1,9 +1,9 @@
 // The GBK-aware marker search against glibc's memmem on the same 200 KB results page.
+#include "bench/bench_support.h"
 #include "text/gbk.h"
 #include "text/marker_search.h"
 
 #include <benchmark/benchmark.h>
-#include <chrono>
 #include <cstring>
 
 namespace velmora {
@@ -16,11 +16,14 @@ constexpr std::size_t PageSize = 200 * 1024;
 Text const& ResultsPage()
 {
     static Text const page = [] {
-        Text entry = "<liclass=\"list-item\"><h3class=\"summary\"><ahref=\"http://item.example/item.htm?id=1234567\""
-                     "target=\"_blank\"title=\""
+        Text entry
+            = "<liclass=\"list-item\"><h3class=\"summary\"><ahref=\"http://item.example/item.htm?id=1234567\""
+              "target=\"_blank\"title=\""
             + "韩版修身显瘦百搭纯棉长袖T恤女装春秋新款包邮"_gbk + "\">" + "韩版修身显瘦百搭纯棉长袖"_gbk
-            + "</a></h3><divclass=\"col\"><spanclass=\"price\">89.00</span><divclass=\"place\">" + "浙江杭州"_gbk
-            + "</div><divclass=\"seller\"><ahref=\"http://rate.example/user-rate-12345.htm\"target=\"_blank\">"
+            + "</a></h3><divclass=\"col\"><spanclass=\"price\">89.00</span><divclass=\"place\">"
+            + "浙江杭州"_gbk
+            + "</div><divclass=\"seller\"><ahref=\"http://rate.example/"
+              "user-rate-12345.htm\"target=\"_blank\">"
             + "小桥流水人家"_gbk + "</a></div></div></li>\n";
         Text page = "<html><head><title>" + "搜索结果"_gbk + "</title></head><body><ulclass=\"list-view\">";
         while (page.size() < PageSize)
@@ -36,7 +39,8 @@ Text const EntryMarker = "<liclass=\"list-item\">";
 std::size_t CountWithGbkSearch(Text const& page, std::string_view marker)
 {
     std::size_t count = 0;
-    for (auto found = FindMarker(page, marker); found; found = FindMarker(page, marker, *found + marker.size()))
+    for (auto found = FindMarker(page, marker); found;
+         found = FindMarker(page, marker, *found + marker.size()))
         ++count;
     return count;
 }
@@ -46,7 +50,8 @@ std::size_t CountWithMemmem(Text const& page, std::string_view marker)
     std::size_t count = 0;
     char const* position = page.data();
     char const* end = page.data() + page.size();
-    while (auto const* found = static_cast<char const*>(memmem(position, end - position, marker.data(), marker.size()))) {
+    while (auto const* found
+        = static_cast<char const*>(memmem(position, end - position, marker.data(), marker.size()))) {
         ++count;
         position = found + marker.size();
     }
@@ -73,23 +78,11 @@ void BM_Memmem(benchmark::State& state, std::string_view marker)
 void BM_GbkAwareOverMemmem(benchmark::State& state, std::string_view marker)
 {
     Text const& page = ResultsPage();
-    using Clock = std::chrono::steady_clock;
-    std::vector<double> gbk_times, memmem_times;
-    for (auto _ : state) {
-        auto start = Clock::now();
-        benchmark::DoNotOptimize(CountWithGbkSearch(page, marker));
-        auto middle = Clock::now();
-        benchmark::DoNotOptimize(CountWithMemmem(page, marker));
-        auto end = Clock::now();
-        gbk_times.push_back(std::chrono::duration<double>(middle - start).count());
-        memmem_times.push_back(std::chrono::duration<double>(end - middle).count());
-    }
-    auto median = [](std::vector<double> values) {
-        std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-        return values[values.size() / 2];
-    };
-    if (!gbk_times.empty())
-        state.counters["ratio"] = median(gbk_times) / median(memmem_times);
+    bench::PairedTimes times;
+    for (auto _ : state)
+        times.Measure([&] { benchmark::DoNotOptimize(CountWithGbkSearch(page, marker)); },
+            [&] { benchmark::DoNotOptimize(CountWithMemmem(page, marker)); });
+    state.counters["ratio"] = times.MedianRatio();
 }
 
 std::string const ChineseMarker = "小桥流水人家"_gbk;

@@ -2,24 +2,22 @@
 
 #include "text/spaces.h"
 
-#include <ostream>
-
 namespace velmora::cli {
 
 int ConsoleDesktop::ShowMessageBox(Text const& text, int style, Text const& caption, int limit_milliseconds)
 {
-    m_err << GbkToUtf8(caption) << ": " << GbkToUtf8(TrimSpaces(text)) << "\n";
+    m_write_line(GbkToUtf8(caption) + ": " + GbkToUtf8(TrimSpaces(text)));
     return AnswerOk;
 }
 
 void ConsoleDesktop::OpenWithSystemHandler(Text const& url)
 {
-    m_err << "velmora-cli: would open " << GbkToUtf8(url) << "\n";
+    m_write_line("velmora-cli: would open " + GbkToUtf8(url));
 }
 
 void ConsoleDesktop::StartProgram(Text const& command_line)
 {
-    m_err << "velmora-cli: would start " << GbkToUtf8(command_line) << "\n";
+    m_write_line("velmora-cli: would start " + GbkToUtf8(command_line));
 }
 
 } // namespace velmora::cli

@@ -4,14 +4,16 @@
 
 #include "app/desktop.h"
 
-#include <iosfwd>
+#include <functional>
+#include <string_view>
 
 namespace velmora::cli {
 
 class ConsoleDesktop final : public Desktop {
 public:
-    explicit ConsoleDesktop(std::ostream& err)
-        : m_err(err)
+    // write_line takes one UTF-8 line without its line end.
+    explicit ConsoleDesktop(std::function<void(std::string_view)> write_line)
+        : m_write_line(std::move(write_line))
     {
     }
 
@@ -21,7 +23,7 @@ public:
     bool ProgramExists(Text const&) override { return false; }
 
 private:
-    std::ostream& m_err;
+    std::function<void(std::string_view)> m_write_line;
 };
 
 } // namespace velmora::cli

@@ -6,6 +6,7 @@
 #include "cli/command_line.h"
 #include "cli/console_desktop.h"
 #include "cli/form_setup.h"
+#include "cli/progress_line.h"
 #include "cli/row_output.h"
 #include "cli/stop_request.h"
 
@@ -47,7 +48,8 @@ bool WriteOutput(CommandLine const& line, std::string const& rows, std::ostream&
 
 } // namespace
 
-int RunCommand(std::vector<std::string> const& arguments, std::ostream& out, std::ostream& err)
+int RunCommand(std::vector<std::string> const& arguments, std::ostream& out, std::ostream& err,
+    StandardErrorKind err_kind)
 {
     auto parsed = ParseCommandLine(arguments);
     if (std::holds_alternative<HelpRequested>(parsed)) {
@@ -63,17 +65,20 @@ int RunCommand(std::vector<std::string> const& arguments, std::ostream& out, std
     MemoryForm form;
     Control const start_button = PrepareForm(line, form);
     Control const list = start_button == SellerStartButton ? Control::超级列表框店铺 : Control::超级列表框1;
+    ProgressLine progress(err, err_kind);
     form.OnTextAppended([&](Control control, Text const& text) {
         if (control == Control::编辑框提示)
-            err << ConsoleLogLine(text) << "\n" << std::flush;
+            progress.WriteLine(ConsoleLogLine(text));
     });
 
-    ConsoleDesktop desktop(err);
+    ConsoleDesktop desktop([&](std::string_view text) { progress.WriteLine(text); });
     bool stop_delivered = false;
     Session* running_session = nullptr;
     // A termination request becomes a click on the running start button, the way a user
     // stops a run in the window; the collector sees it at its next page.
     WindowlessEventPump pump([&] {
+        if (running_session)
+            progress.Show(running_session->state.CurrentPage, form.RowCount(list));
         if (!stop_delivered && running_session && IsStopRequested()) {
             stop_delivered = true;
             OnClick(*running_session, start_button);
@@ -83,6 +88,7 @@ int RunCommand(std::vector<std::string> const& arguments, std::ostream& out, std
     running_session = &session;
 
     OnClick(session, start_button);
+    progress.Finish();
 
     bool const stopped = stop_delivered || IsStopRequested();
     if (!WriteOutput(line, FormatRows(form, list, line.format), out, err))

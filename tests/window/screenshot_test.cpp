@@ -1,8 +1,9 @@
-// Screenshots of the main window for a person to look at: both tabs, the panels shown, and
-// the status log of a run.
+// Screenshots of the main window for a person to look at: both tabs, the panels shown, the
+// status log of a run, and the window after a finished item search (the README's picture).
 #include "window_fixture.h"
 
 #include "app/status_log.h"
+#include "market/sample_market.h"
 
 #include <QDir>
 #include <QPixmap>
@@ -10,19 +11,21 @@
 namespace velmora::testing {
 namespace {
 
+void SaveScreenshot(QWidget& window, char const* file_name)
+{
+    QDir const folder(QStringLiteral(VELMORA_SCREENSHOT_DIR));
+    ASSERT_TRUE(folder.mkpath(QStringLiteral(".")));
+    QString const path = folder.filePath(QString::fromLatin1(file_name));
+    QPixmap const picture = window.grab();
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.size(), window.size());
+    ASSERT_TRUE(picture.save(path, "PNG")) << path.toStdString();
+    EXPECT_TRUE(QPixmap(path).toImage() == picture.toImage()) << path.toStdString();
+}
+
 class Screenshots : public WindowTest {
 protected:
-    void Save(char const* file_name)
-    {
-        QDir const folder(QStringLiteral(VELMORA_SCREENSHOT_DIR));
-        ASSERT_TRUE(folder.mkpath(QStringLiteral(".")));
-        QString const path = folder.filePath(QString::fromLatin1(file_name));
-        QPixmap const picture = window->grab();
-        ASSERT_FALSE(picture.isNull());
-        EXPECT_EQ(picture.size(), window->size());
-        ASSERT_TRUE(picture.save(path, "PNG")) << path.toStdString();
-        EXPECT_TRUE(QPixmap(path).toImage() == picture.toImage()) << path.toStdString();
-    }
+    void Save(char const* file_name) { SaveScreenshot(*window, file_name); }
 
     void FillSellerRows()
     {
@@ -69,6 +72,32 @@ TEST_F(Screenshots, BothTabsAndThePanels)
     form().SetCell(Control::超级列表框1, 0, 1, "快乐的买家"_gbk);
     form().SetCell(Control::超级列表框1, 0, 2, "在线"_gbk);
     Save("main_window_buyer_tab.png");
+}
+
+class ScreenshotAfterRun : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(market.Start());
+        endpoints = market.Endpoints();
+        WindowTest::SetUp();
+    }
+
+    market::SampleMarket market;
+};
+
+TEST_F(ScreenshotAfterRun, ItemSearchWithCreditLevelsAndOpeningDates)
+{
+    Click(Control::单选框宝贝搜索);
+    form().SetText(Control::编辑框关键字, "连衣裙"_gbk);
+    form().SetText(Control::编辑框结束页, "2");
+    Click(Control::选择框显示信誉);
+    Click(Control::选择框创店时间);
+    Click(Control::按钮搜索卖家);
+
+    ASSERT_GT(form().RowCount(Control::超级列表框店铺), 0);
+    ASSERT_TRUE(form().GetText(Control::编辑框提示).ends_with("条数据。"_gbk + "\r\n"));
+    SaveScreenshot(*window, "main_window_after_item_search.png");
 }
 
 }
