@@ -1,8 +1,10 @@
 #include "bench/market_pages.h"
 
+#include "app/memory_form.h"
 #include "bench/bench_support.h"
 #include "market/sample_market.h"
 #include "sellers/item_search_page.h"
+#include "sellers/shop_search_page.h"
 #include "web/url_codec.h"
 
 #include <stdexcept>
@@ -34,6 +36,12 @@ MarketPages const& SampleMarketPages()
         fetched.item_search = Fetched(ItemSearchPageUrl(market.Endpoints(), codec, keyword, 1));
         fetched.seller_ratings = Fetched(view.SellerRatingPageAddress(data.ExampleShopSeller(), 1));
         fetched.item_ratings = Fetched(view.ItemRatingAddress(data.ExampleItem()));
+        // The form as it opens: no keyword, every category, the three name boxes ticked.
+        MemoryForm const form;
+        CollectionState const state;
+        constexpr std::string_view FirstPage = "1";
+        fetched.shop_search = Fetched(ShopFirstPageUrl(form, state, market.Endpoints()) + Text(FirstPage));
+        fetched.rating_host = market.Endpoints().RatingHost;
         market.Configure([&](market::Scenario& scenario) {
             scenario.item_layouts[keyword] = market::ItemLayout::EnlargedEveryPage;
         });

@@ -6,6 +6,8 @@
 #include "buyers/nickname_scanner.h"
 #include "sellers/item_entry.h"
 #include "sellers/item_search_page.h"
+#include "sellers/shop_entry.h"
+#include "sellers/shop_search_page.h"
 #include "text/spaces.h"
 
 #include <benchmark/benchmark.h>
@@ -59,6 +61,30 @@ template<NicknameEnd End, int CutLimit> ScanResult ScanRatingPage(std::string_vi
     return result;
 }
 
+// Every entry of the first result page, the mall shops among them cut like the others.
+class CountingShopHandler : public ShopEntryHandler {
+public:
+    bool PassesOverMallShop() override { return false; }
+    void Take(ShopEntry const& entry) override
+    {
+        result.bytes += entry.shop_address.size() + entry.nickname.size() + entry.location.size()
+            + entry.credit_value.size();
+        ++result.entries;
+    }
+
+    ScanResult result;
+};
+
+ScanResult ScanShopSearchPage(std::string_view fetched)
+{
+    Text const page = RemoveSpaces(fetched);
+    CountingShopHandler handler;
+    handler.result.bytes = static_cast<std::size_t>(ShopPageCount(page));
+    ScanShopEntries(
+        ShopTableRegion(page), bench::SampleMarketPages().rating_host, MallIconSwitch::Off, handler);
+    return handler.result;
+}
+
 // The baseline: one pass over the bytes looking for a byte no page holds.
 std::size_t ReadWithMemchr(std::string_view page)
 {
@@ -101,6 +127,7 @@ using bench::MarketPages;
 BENCHMARK_CAPTURE(BM_PageScan, item_search, &MarketPages::item_search, &ScanItemSearchPage);
 BENCHMARK_CAPTURE(
     BM_PageScan, item_search_enlarged, &MarketPages::item_search_enlarged, &ScanEnlargedItemSearchPage);
+BENCHMARK_CAPTURE(BM_PageScan, shop_search, &MarketPages::shop_search, &ScanShopSearchPage);
 BENCHMARK_CAPTURE(BM_PageScan, seller_ratings, &MarketPages::seller_ratings,
     &ScanRatingPage<NicknameEnd::BeforeCommaLessOne, ShopRatingCutLimit>);
 BENCHMARK_CAPTURE(BM_PageScan, item_ratings, &MarketPages::item_ratings,
