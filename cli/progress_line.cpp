@@ -10,7 +10,8 @@ ProgressLine::ProgressLine(std::ostream& err, StandardErrorKind kind)
 
 void ProgressLine::Show(std::int32_t page, int rows)
 {
-    if (!m_enabled || (m_drawn && page == m_page && rows == m_rows))
+    // Before the first page is under way there is nothing to show.
+    if (!m_enabled || page < 1 || (m_drawn && page == m_page && rows == m_rows))
         return;
     m_page = page;
     m_rows = rows;

@@ -38,6 +38,7 @@ Screen ShownOnTerminal(std::string_view stream)
 
 void PlayRun(ProgressLine& progress)
 {
+    progress.Show(0, 0); // the first page not yet asked for: nothing to show
     progress.WriteLine("开始采集数据 。。。");
     progress.Show(1, 0);
     progress.Show(1, 0);
