@@ -91,8 +91,8 @@ inline FaultCase HundredMegabytePage()
 inline FaultCase RedirectLoop()
 {
     return {"redirect_loop",
-        [](market::Scenario& s, market::MarketHost host) { s.redirect_loops.insert(host); },
-        Arrival::Nothing, 0, 1 + FollowedRedirects};
+        [](market::Scenario& s, market::MarketHost host) { s.redirect_loops.insert(host); }, Arrival::Nothing,
+        0, 1 + FollowedRedirects};
 }
 
 inline FaultCase HeaderBlock()

@@ -2,6 +2,7 @@
 // fetched on a worker thread) against servers that fail: every row is still listed, with
 // " -  " for a status and level 0 without a date for a credit page that gave nothing.
 #include "fault_cases.h"
+#include "limit_passing_pump.h"
 #include "sellers/seller_run_harness.h"
 #include "support/test_pump.h"
 #include "web/fetch_page.h"
@@ -23,22 +24,6 @@ Text const& NoStatus()
     static Text const text = " -  ";
     return text;
 }
-
-// A window pump on whose clock every wait runs to its limit at once: what a fetch sees when
-// nobody touches the window for its whole time limit.
-class LimitPassingPump final : public EventPump {
-public:
-    void RunPendingEvents() override { ++runs; }
-    WakeReason WaitForSignalOrEvent(CompletionSignal& signal, std::chrono::milliseconds) override
-    {
-        ++waits;
-        return signal.WaitFor(ShortWait) ? WakeReason::Signalled : WakeReason::TimedOut;
-    }
-
-    static constexpr std::chrono::milliseconds ShortWait {50};
-    int runs {0};
-    int waits {0};
-};
 
 class LookupFaults : public testing::SellerRunTest {
 protected:
@@ -178,7 +163,7 @@ TEST_F(LookupFaults, LookupsWhoseTimeLimitRunsOutGiveNothingAndTheRunGoesOn)
         s.paces[MarketHost::Rating].never_answers = true;
         s.silent_hold = 60s;
     });
-    LimitPassingPump pump_without_events;
+    testing::LimitPassingPump pump_without_events;
     RunWith(pump_without_events);
 
     auto const entries = EntriesOf(Keyword, 1, 1);

@@ -2,6 +2,7 @@
 // message box the reply deserves, and a download that does not arrive whole never replaces
 // the program and leaves no file behind.
 #include "fault_cases.h"
+#include "limit_passing_pump.h"
 
 #include "market/sample_market.h"
 #include "support/files.h"
@@ -35,16 +36,6 @@ std::string Noise(std::size_t size, std::uint32_t seed)
         c = static_cast<char>(byte(noise));
     return bytes;
 }
-
-// A pump on whose clock every wait runs to its limit at once.
-class LimitPassingPump final : public EventPump {
-public:
-    void RunPendingEvents() override { }
-    WakeReason WaitForSignalOrEvent(CompletionSignal& signal, std::chrono::milliseconds) override
-    {
-        return signal.WaitFor(std::chrono::milliseconds(50)) ? WakeReason::Signalled : WakeReason::TimedOut;
-    }
-};
 
 class UpdateFaults : public ::testing::Test {
 protected:
@@ -178,7 +169,7 @@ TEST_F(UpdateFaults, ManifestWhoseTimeLimitRunsOutReadsAsAFailedServer)
         s.paces[MarketHost::Update].never_answers = true;
         s.silent_hold = 60s;
     });
-    LimitPassingPump pump_without_events;
+    testing::LimitPassingPump pump_without_events;
     CreateWindow(pump_without_events);
     ExpectOnlyBox("服务器连接失败，请稍候再试。", "自动升级");
     ExpectProgramUntouched();
