@@ -1,5 +1,7 @@
 #include "market/sample_market.h"
 
+#include "market/connection_reset.h"
+#include "market/damaged_body.h"
 #include "market/market_router.h"
 #include "market/request_target.h"
 
@@ -34,6 +36,27 @@ bool WasSent(std::string const& name)
 {
     return std::find(std::begin(AddedHeaders), std::end(AddedHeaders), name) == std::end(AddedHeaders);
 }
+
+// The largest piece of a body handed to the server library at a time.
+constexpr std::size_t LargestPiece = 64 * 1024;
+constexpr int HttpFound = 302;
+
+// What goes wrong with one reply, after faults_only_for has had its say.
+struct Faults {
+    HostPace pace;
+    PageDamage damage {PageDamage::None};
+    std::optional<int> redirect;
+    bool redirect_loop {false};
+    std::vector<std::string> cookies;
+    std::size_t padded_size {0};
+    std::size_t header_block {0};
+};
+
+// The two ports of a request's connection: the market's and the client's.
+struct Connection {
+    int local_port {-1};
+    int remote_port {-1};
+};
 
 } // namespace
 
@@ -71,15 +94,59 @@ struct SampleMarket::Servers {
     }
 
     void Serve(MarketHost host, httplib::Request const& request, httplib::Response& response);
-    void Send(PageReply reply, HostPace const& pace, PageDamage damage, httplib::Response& response);
+    void Send(PageReply reply, Faults const& faults, PageDamage damage, Connection connection,
+        httplib::Response& response);
     StartResult Bind(MarketHost host, std::size_t index);
     void SetEndpoints();
     void StopServers();
 };
 
+namespace {
+
+template<typename Value> void Take(std::map<MarketHost, Value> const& table, MarketHost host, Value& into)
+{
+    if (auto found = table.find(host); found != table.end())
+        into = found->second;
+}
+
+Faults FaultsFor(Scenario const& scenario, MarketHost host, std::string_view target)
+{
+    Faults faults;
+    if (auto only = scenario.faults_only_for.find(host);
+        only != scenario.faults_only_for.end() && target.find(only->second) == std::string_view::npos)
+        return faults;
+    Take(scenario.paces, host, faults.pace);
+    Take(scenario.damage, host, faults.damage);
+    if (auto found = scenario.redirects.find(host); found != scenario.redirects.end())
+        faults.redirect = found->second;
+    faults.redirect_loop = scenario.redirect_loops.contains(host);
+    Take(scenario.extra_cookies, host, faults.cookies);
+    Take(scenario.padded_sizes, host, faults.padded_size);
+    Take(scenario.header_blocks, host, faults.header_block);
+    return faults;
+}
+
+// Header lines of about size bytes in all, named so that they come before Set-Cookie.
+void AddHeaderBlock(std::size_t size, PageReply& reply)
+{
+    constexpr std::size_t LineValueBytes = 1000;
+    for (std::size_t line = 0, sent = 0; sent < size; ++line) {
+        std::string name = "Filler-" + std::to_string(line);
+        std::size_t const value_bytes = std::min(LineValueBytes, size - sent);
+        sent += name.size() + value_bytes + std::string_view(": \r\n").size();
+        reply.headers.emplace_back(std::move(name), std::string(value_bytes, 'f'));
+    }
+}
+
+} // namespace
+
 void SampleMarket::Servers::Serve(
     MarketHost host, httplib::Request const& request, httplib::Response& response)
 {
+    // The scenario is taken before the request is on record, so that a change a test makes
+    // on seeing the record reaches only the requests after it.
+    MarketView const view = Snapshot();
+
     RecordedRequest recorded;
     recorded.host = host;
     recorded.method = request.method;
@@ -92,103 +159,89 @@ void SampleMarket::Servers::Serve(
     recorded.time = std::chrono::steady_clock::now();
     log.Record(std::move(recorded));
 
-    MarketView const view = Snapshot();
     Scenario const& scenario = view.Switches();
-    HostPace pace;
-    if (auto found = scenario.paces.find(host); found != scenario.paces.end())
-        pace = found->second;
-    PageDamage damage = PageDamage::None;
-    if (auto found = scenario.damage.find(host); found != scenario.damage.end())
-        damage = found->second;
+    Faults const faults = FaultsFor(scenario, host, request.target);
+    Connection const connection {request.local_port, request.remote_port};
 
-    if (pace.never_answers) {
+    if (faults.pace.never_answers) {
         Pause(scenario.silent_hold);
         // Headers promise a body that never comes: the connection closes unanswered.
         response.set_content_provider(
             1, GbkHtml, [](std::size_t, std::size_t, httplib::DataSink&) { return false; });
         return;
     }
-    if (pace.delay.count() > 0 && !Pause(pace.delay)) {
+    if (faults.pace.delay.count() > 0 && !Pause(faults.pace.delay)) {
         response.set_content_provider(
             1, GbkHtml, [](std::size_t, std::size_t, httplib::DataSink&) { return false; });
         return;
     }
 
+    Text const own_address = "http://" + *view.Addresses().Get(EndpointName(host));
     std::string_view target = request.target;
-    if (auto found = scenario.redirects.find(host);
-        found != scenario.redirects.end() && !target.starts_with(MovedPrefix)) {
-        Text const location = "http://" + *view.Addresses().Get(EndpointName(host)) + std::string(MovedPrefix)
-            + request.target;
+    std::optional<Text> location;
+    if (faults.redirect_loop)
+        location = own_address + request.target;
+    else if (faults.redirect && !target.starts_with(MovedPrefix))
+        location = own_address + std::string(MovedPrefix) + request.target;
+    if (location) {
         PageReply moved;
-        moved.status = found->second;
-        moved.headers.emplace_back("Location", location);
-        moved.body = "<html><body><a href=\"" + location + "\">moved</a></body></html>";
-        if (auto cookies = scenario.extra_cookies.find(host); cookies != scenario.extra_cookies.end()) {
-            for (auto const& cookie : cookies->second)
-                moved.headers.emplace_back("Set-Cookie", cookie);
-        }
-        Send(std::move(moved), pace, PageDamage::None, response);
+        moved.status = faults.redirect.value_or(HttpFound);
+        moved.headers.emplace_back("Location", *location);
+        moved.body = "<html><body><a href=\"" + *location + "\">moved</a></body></html>";
+        for (auto const& cookie : faults.cookies)
+            moved.headers.emplace_back("Set-Cookie", cookie);
+        Send(std::move(moved), faults, PageDamage::None, connection, response);
         return;
     }
     if (target.starts_with(MovedPrefix))
         target.remove_prefix(MovedPrefix.size());
 
     PageReply reply = Route(host, RequestTarget(target), view);
-    if (auto cookies = scenario.extra_cookies.find(host); cookies != scenario.extra_cookies.end()) {
-        for (auto const& cookie : cookies->second)
-            reply.headers.emplace_back("Set-Cookie", cookie);
-    }
-    Send(std::move(reply), pace, damage, response);
+    for (auto const& cookie : faults.cookies)
+        reply.headers.emplace_back("Set-Cookie", cookie);
+    Send(std::move(reply), faults, faults.damage, connection, response);
 }
 
-void SampleMarket::Servers::Send(
-    PageReply reply, HostPace const& pace, PageDamage damage, httplib::Response& response)
+void SampleMarket::Servers::Send(PageReply reply, Faults const& faults, PageDamage damage,
+    Connection connection, httplib::Response& response)
 {
+    AddHeaderBlock(faults.header_block, reply);
     response.status = reply.status;
     for (auto const& [name, value] : reply.headers)
         response.headers.emplace(name, value);
 
-    std::size_t const half = reply.body.size() / 2;
-    std::size_t deliver = reply.body.size();
-    switch (damage) {
-    case PageDamage::None:
-        break;
-    case PageDamage::CutShort:
-        reply.body.resize(half);
-        if (!reply.body.empty())
-            reply.body.push_back('\xB0'); // a lead byte without its trail byte
-        deliver = reply.body.size();
-        break;
-    case PageDamage::ConnectionDropped:
-        deliver = half;
-        break;
-    case PageDamage::Garbled:
-        std::erase_if(reply.body, [](char byte) { return byte == '"' || byte == '<'; });
-        deliver = reply.body.size();
-        break;
-    }
-
+    std::string page = DamagedPage(std::move(reply.body), damage);
+    HostPace const pace = faults.pace;
     bool const paced = pace.chunk_pause.count() > 0;
-    if (!paced && deliver == reply.body.size()) {
-        response.set_content(reply.body, reply.content_type);
+    std::size_t const size = std::max(page.size(), faults.padded_size);
+    std::size_t const deliver = DeliveredBytes(size, damage);
+    if (!paced && deliver == size && size == page.size()) {
+        response.set_content(std::move(page), reply.content_type);
         return;
     }
-    if (reply.body.empty()) {
+    if (size == 0) {
         response.set_content(std::string {}, reply.content_type);
         return;
     }
-    auto body = std::make_shared<std::string>(std::move(reply.body));
-    std::size_t const chunk = std::max<std::size_t>(1, pace.chunk_bytes);
-    auto const pause = pace.chunk_pause;
-    response.set_content_provider(body->size(), reply.content_type,
-        [this, body, chunk, pause, deliver](std::size_t offset, std::size_t length, httplib::DataSink& sink) {
-            if (offset >= deliver)
+    auto body = std::make_shared<DamagedBody const>(std::move(page), faults.padded_size);
+    bool const reset = damage == PageDamage::ResetMidBody;
+    response.set_content_provider(size, reply.content_type,
+        [this, body, pace, deliver, reset, connection](
+            std::size_t offset, std::size_t length, httplib::DataSink& sink) {
+            if (offset >= deliver) {
+                if (reset)
+                    ResetConnection(connection.local_port, connection.remote_port);
                 return false;
-            std::size_t const size = std::min({chunk, length, deliver - offset});
-            if (!sink.write(body->data() + offset, size))
+            }
+            bool const paced_now
+                = pace.chunk_pause.count() > 0 && (pace.paced_bytes == 0 || offset < pace.paced_bytes);
+            std::size_t const piece = paced_now ? std::max<std::size_t>(1, pace.chunk_bytes) : LargestPiece;
+            std::string bytes;
+            body->Read(offset, std::min({piece, length, deliver - offset}), bytes);
+            if (!sink.write(bytes.data(), bytes.size()))
                 return false;
-            if (pause.count() > 0 && offset + size < body->size())
-                return Pause(pause);
+            if (paced_now && offset + bytes.size() < body->Size())
+                return Pause(pace.chunk_pause);
             return true;
         });
 }

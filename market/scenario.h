@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,9 @@ enum class PageDamage {
     CutShort, // only the first half of the bytes, ending inside a double-byte character
     ConnectionDropped, // the full length is announced, half is sent, the connection is closed
     Garbled, // every double quote and every "<" is left out
+    ResetMidBody, // the full length is announced, half is sent, the connection is reset
+    RandomBytes, // the body replaced by as many bytes of noise (the same noise every time)
+    InvalidGbk, // a stray lead byte before the first byte of the page and another as its last
 };
 
 // How a host answers in time.
@@ -44,6 +48,9 @@ struct HostPace {
     bool never_answers {false}; // hold the request, then drop the connection unanswered
     std::chrono::milliseconds chunk_pause {0}; // pause after every chunk of the body
     std::size_t chunk_bytes {1024};
+    // 0: every chunk is paced. Otherwise only the chunks that begin in the first paced_bytes
+    // bytes are; the rest of the body follows at once (a trickle with an end in sight).
+    std::size_t paced_bytes {0};
 };
 
 // Byte sizes of the messenger's status images.
@@ -108,6 +115,17 @@ struct Scenario {
     // Set-Cookie values added to every reply of the host.
     std::map<MarketHost, std::vector<std::string>> extra_cookies;
     std::map<MarketHost, PageDamage> damage;
+    // Every request to the host is redirected to its own address, so it never ends.
+    std::set<MarketHost> redirect_loops;
+    // Filler text after the page (no marker in it, no blank) up to this many bytes in all.
+    // It is made while it is sent, so a page of any size costs the market no memory.
+    std::map<MarketHost, std::size_t> padded_sizes;
+    // Extra header lines of about this many bytes in all, sent before the reply's own.
+    std::map<MarketHost, std::size_t> header_blocks;
+    // When set for a host, its pace, damage, padding, header block, extra cookies and
+    // redirects apply only to the requests whose target holds this text (such as "&s=40" for the second
+    // result page); the host's other requests are answered as usual.
+    std::map<MarketHost, std::string> faults_only_for;
 
     UpdateFiles update;
 };
