@@ -4,6 +4,7 @@
 //
 //   velmora_fuzz_seeds FOLDER     writes FOLDER/<target>/seed-<n> for every target below
 #include "app/controls.h"
+#include "app/memory_form.h"
 #include "buyers/rating_addresses.h"
 #include "fuzz/fuzz_endpoints.h"
 #include "fuzz/fuzz_input.h"
@@ -14,6 +15,7 @@
 #include "market/update_files.h"
 #include "sellers/category_texts.h"
 #include "sellers/item_search_page.h"
+#include "sellers/shop_search_page.h"
 #include "text/decimal.h"
 
 #include <algorithm>
@@ -147,6 +149,26 @@ Seeds ItemSearchSeeds(SeedMarket const& market)
 Seeds ItemSearchAltSeeds(SeedMarket const& market)
 {
     return market.PagesAt(market.ItemSearchAddresses(), market.EnlargedView());
+}
+
+// The first and the second result page of a shop search for every shop and for a keyword, and
+// the shop pages whose opening dates the shop search reads.
+Seeds ShopSearchSeeds(SeedMarket const& market)
+{
+    MarketView const& view = market.View();
+    Endpoints const& hosts = view.Addresses();
+    std::vector<Text> addresses;
+    for (Text const& keyword : {Text {}, market.Data().Listings().front().keyword}) {
+        // The form as a user leaves it: the keyword typed, every category, the name boxes ticked.
+        MemoryForm form;
+        form.SetText(Control::编辑框关键字, keyword);
+        CollectionState const state;
+        addresses.push_back(ShopFirstPageUrl(form, state, hosts) + form.GetText(Control::编辑框起始页));
+        addresses.push_back(ShopNextPageUrl(form, state.Codec, hosts, PagesTaken));
+    }
+    for (Seller const* seller : market.Sellers())
+        addresses.push_back(view.ShopAddress(*seller));
+    return market.PagesAt(addresses, view);
 }
 
 Seeds CreditPageSeeds(SeedMarket const& market)
@@ -300,6 +322,7 @@ constexpr SeedSource SeedSources[] = {
     {"item_search_alt", ItemSearchAltSeeds},
     {"credit_page", CreditPageSeeds},
     {"shop_page", ShopPageSeeds},
+    {"shop_search", ShopSearchSeeds},
     {"seller_ratings", SellerRatingsSeeds},
     {"item_ratings", ItemRatingsSeeds},
     {"manifest", ManifestSeeds},
