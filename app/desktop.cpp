@@ -8,7 +8,8 @@ constexpr std::string_view FixedBrowserPath = "C:\\Program Files\\Internet Explo
 
 }
 
-int TimedMessageBox(Desktop& desktop, Text const& text, int style, Text const& caption, int limit_milliseconds)
+int TimedMessageBox(
+    Desktop& desktop, Text const& text, int style, Text const& caption, int limit_milliseconds)
 {
     Text const& shown_caption = caption.empty() ? "提示"_gbk : caption;
     return desktop.ShowMessageBox(" " + text + " ", style, shown_caption, limit_milliseconds) - 1;
@@ -28,7 +29,7 @@ void OpenInBrowser(Desktop& desktop, Endpoints const& endpoints, Text const& url
 
 int RecordingDesktop::ShowMessageBox(Text const& text, int style, Text const& caption, int limit_milliseconds)
 {
-    message_boxes.push_back({ text, style, caption, limit_milliseconds });
+    message_boxes.push_back({text, style, caption, limit_milliseconds});
     return next_answer;
 }
 

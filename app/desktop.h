@@ -11,7 +11,7 @@ namespace velmora {
 
 // Answers of a message box, as the platform numbers them.
 enum MessageBoxAnswer : int {
-    AnswerNone = 0,  // the box could not be shown
+    AnswerNone = 0, // the box could not be shown
     AnswerOk = 1,
     AnswerCancel = 2,
     AnswerAbort = 3,
@@ -82,8 +82,8 @@ public:
     std::vector<MessageBoxCall> message_boxes;
     std::vector<Text> opened_urls;
     std::vector<Text> started_programs;
-    int next_answer { AnswerOk };
-    bool fixed_browser_exists { false };
+    int next_answer {AnswerOk};
+    bool fixed_browser_exists {false};
 };
 
 }

@@ -29,7 +29,7 @@ struct Session {
     Desktop& desktop;
     Endpoints endpoints;
     // The real main window's frame; none without a window.
-    WindowFrame* frame { nullptr };
+    WindowFrame* frame {nullptr};
     CollectionState state;
     RunGate run_gate;
     // The save dialog of the export buttons; none: every export is cancelled.

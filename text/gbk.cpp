@@ -68,7 +68,8 @@ std::size_t Utf8SequenceLength(std::string_view rest)
     // Skip only the continuation bytes that are really there, so a broken sequence
     // does not swallow the next character.
     std::size_t present = 1;
-    while (present < length && present < rest.size() && (static_cast<unsigned char>(rest[present]) & 0xC0) == 0x80)
+    while (present < length && present < rest.size()
+        && (static_cast<unsigned char>(rest[present]) & 0xC0) == 0x80)
         ++present;
     return present;
 }
@@ -78,7 +79,7 @@ std::size_t Utf8SequenceLength(std::string_view rest)
 std::string GbkToUtf8(std::string_view gbk)
 {
     thread_local Converter converter("UTF-8", GbkCodePage);
-    return converter.Convert(gbk, Utf8ReplacementCharacter, [](std::string_view) { return std::size_t { 1 }; });
+    return converter.Convert(gbk, Utf8ReplacementCharacter, [](std::string_view) { return std::size_t {1}; });
 }
 
 Text Utf8ToGbk(std::string_view utf8)

@@ -21,16 +21,14 @@ Text Utf8ToGbk(std::string_view utf8);
 
 // A UTF-8 string literal carried as a template argument, so that each literal is converted
 // to GBK once per program run.
-template<std::size_t Size>
-struct Utf8Literal {
+template<std::size_t Size> struct Utf8Literal {
     char bytes[Size] {};
     constexpr Utf8Literal(char const (&literal)[Size]) { std::copy_n(literal, Size, bytes); }
-    constexpr std::string_view View() const { return { bytes, Size - 1 }; }
+    constexpr std::string_view View() const { return {bytes, Size - 1}; }
 };
 
 // "开始"_gbk is the GBK text of a literal written in UTF-8 in the source.
-template<Utf8Literal literal>
-Text const& operator""_gbk()
+template<Utf8Literal literal> Text const& operator""_gbk()
 {
     static Text const converted = Utf8ToGbk(literal.View());
     return converted;

@@ -53,27 +53,28 @@ std::optional<std::size_t> FindMarker(std::string_view text, std::string_view ma
     return std::nullopt;
 }
 
-std::optional<std::size_t> FindMarkerIgnoringCase(std::string_view text, std::string_view marker,
-    std::size_t from)
+std::optional<std::size_t> FindMarkerIgnoringCase(
+    std::string_view text, std::string_view marker, std::size_t from)
 {
     if (marker.empty())
         return std::nullopt;
     for (std::size_t position = from; position + marker.size() <= text.size();
-        position += CharacterLength(text, position)) {
+         position += CharacterLength(text, position)) {
         if (MatchesIgnoringCase(text, position, marker))
             return position;
     }
     return std::nullopt;
 }
 
-std::optional<std::size_t> FindLastMarkerIgnoringCase(std::string_view text, std::string_view marker,
-    std::size_t limit)
+std::optional<std::size_t> FindLastMarkerIgnoringCase(
+    std::string_view text, std::string_view marker, std::size_t limit)
 {
     if (marker.empty())
         return std::nullopt;
     std::size_t end = std::min(limit, text.size());
     std::optional<std::size_t> last;
-    for (std::size_t position = 0; position + marker.size() <= end; position += CharacterLength(text, position)) {
+    for (std::size_t position = 0; position + marker.size() <= end;
+         position += CharacterLength(text, position)) {
         if (MatchesIgnoringCase(text, position, marker))
             last = position;
     }

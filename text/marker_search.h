@@ -18,11 +18,11 @@ inline bool ContainsMarker(std::string_view text, std::string_view marker)
 }
 
 // As FindMarker, with ASCII letters compared without regard to case.
-std::optional<std::size_t> FindMarkerIgnoringCase(std::string_view text, std::string_view marker,
-    std::size_t from = 0);
+std::optional<std::size_t> FindMarkerIgnoringCase(
+    std::string_view text, std::string_view marker, std::size_t from = 0);
 
 // The last occurrence, letter case ignored, that lies wholly within the first limit bytes.
-std::optional<std::size_t> FindLastMarkerIgnoringCase(std::string_view text, std::string_view marker,
-    std::size_t limit);
+std::optional<std::size_t> FindLastMarkerIgnoringCase(
+    std::string_view text, std::string_view marker, std::size_t limit);
 
 }

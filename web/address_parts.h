@@ -17,7 +17,7 @@ struct AddressParts {
     Text host;
     // The number after the first ":" of the host-with-port; 80 without a ":"; 0 when the port
     // text does not begin with a digit, which stands for the default port.
-    std::int64_t port { DefaultHttpPort };
+    std::int64_t port {DefaultHttpPort};
     // From the "/" that ends the host-with-port to the end of the address, query included;
     // "/" when the address has none.
     Text path;

@@ -11,12 +11,12 @@ namespace velmora {
 
 struct Cookie {
     std::string domain; // a host or a domain, lower case, without a leading dot
-    bool include_subdomains { true };
+    bool include_subdomains {true};
     std::string path {"/"};
     std::string name;
     std::string value;
-    bool secure { false }; // sent over HTTPS only
-    bool http_only { false }; // hidden from page scripts
+    bool secure {false}; // sent over HTTPS only
+    bool http_only {false}; // hidden from page scripts
     // Without an expiry date the cookie lives as long as the program.
     std::optional<std::chrono::system_clock::time_point> expires;
 

@@ -97,16 +97,16 @@ CookieKey KeyOf(Cookie const& cookie)
 struct CookieStore::State {
     // Locks handed to libcurl, one for each kind of data a share can hold.
     std::array<std::mutex, CURL_LOCK_DATA_LAST> share_locks;
-    CURLSH* share { nullptr };
+    CURLSH* share {nullptr};
 
     // Guards the handle below and the last look at the jar.
     mutable std::mutex mutex;
-    CURL* handle { nullptr }; // the store's own handle on the jar, for adding and listing
+    CURL* handle {nullptr}; // the store's own handle on the jar, for adding and listing
     std::map<CookieKey, Cookie> known;
 
     std::mutex observers_mutex;
     std::vector<std::pair<CookieObserverId, std::function<void(CookieChange const&)>>> observers;
-    CookieObserverId last_observer_id { NoCookieObserver };
+    CookieObserverId last_observer_id {NoCookieObserver};
 
     std::vector<Cookie> ReadJar() const
     {

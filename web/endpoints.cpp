@@ -7,26 +7,47 @@ namespace velmora {
 namespace {
 
 constexpr std::array<std::string_view, 14> EndpointNames = {
-    "ItemSearchHost", "ShopSearchHost", "RatingHost", "ItemHost", "HomeHost", "LoginHost", "ImageHost",
-    "StatusHost", "MallHost", "UpdateServer", "BannerPageUrl", "HelpPageUrl", "MakerShopUrl", "SupportContact",
+    "ItemSearchHost",
+    "ShopSearchHost",
+    "RatingHost",
+    "ItemHost",
+    "HomeHost",
+    "LoginHost",
+    "ImageHost",
+    "StatusHost",
+    "MallHost",
+    "UpdateServer",
+    "BannerPageUrl",
+    "HelpPageUrl",
+    "MakerShopUrl",
+    "SupportContact",
 };
 
-template<typename Self>
-auto* FieldNamed(Self& endpoints, std::string_view name)
+template<typename Self> auto* FieldNamed(Self& endpoints, std::string_view name)
 {
     using FieldPointer = decltype(&endpoints.ItemSearchHost);
     FieldPointer fields[] = {
-        &endpoints.ItemSearchHost, &endpoints.ShopSearchHost, &endpoints.RatingHost, &endpoints.ItemHost,
-        &endpoints.HomeHost, &endpoints.LoginHost, &endpoints.ImageHost, &endpoints.StatusHost,
-        &endpoints.MallHost, &endpoints.UpdateServer, &endpoints.BannerPageUrl, &endpoints.HelpPageUrl,
-        &endpoints.MakerShopUrl, &endpoints.SupportContact,
+        &endpoints.ItemSearchHost,
+        &endpoints.ShopSearchHost,
+        &endpoints.RatingHost,
+        &endpoints.ItemHost,
+        &endpoints.HomeHost,
+        &endpoints.LoginHost,
+        &endpoints.ImageHost,
+        &endpoints.StatusHost,
+        &endpoints.MallHost,
+        &endpoints.UpdateServer,
+        &endpoints.BannerPageUrl,
+        &endpoints.HelpPageUrl,
+        &endpoints.MakerShopUrl,
+        &endpoints.SupportContact,
     };
     static_assert(std::size(fields) == EndpointNames.size());
     for (std::size_t i = 0; i < EndpointNames.size(); ++i) {
         if (EndpointNames[i] == name)
             return fields[i];
     }
-    return FieldPointer { nullptr };
+    return FieldPointer {nullptr};
 }
 
 }
@@ -53,7 +74,10 @@ Endpoints Endpoints::Marketplace()
     return endpoints;
 }
 
-std::span<std::string_view const> Endpoints::Names() { return EndpointNames; }
+std::span<std::string_view const> Endpoints::Names()
+{
+    return EndpointNames;
+}
 
 bool Endpoints::Set(std::string_view name, Text value)
 {

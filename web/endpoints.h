@@ -10,16 +10,16 @@
 namespace velmora {
 
 struct Endpoints {
-    Text ItemSearchHost;  // item search result pages
-    Text ShopSearchHost;  // shop search result pages, and the category links
-    Text RatingHost;      // sellers' and items' rating pages; also a marker inside shop entries
-    Text ItemHost;        // item pages
-    Text HomeHost;        // the home page, inside the login page's address
-    Text LoginHost;       // the login page of the hidden browser
-    Text ImageHost;       // rank images under /newrank/
-    Text StatusHost;      // the messenger's status images and chat page
-    Text MallHost;        // the mall's home host, a marker inside result entries
-    Text UpdateServer;    // the update manifest
+    Text ItemSearchHost; // item search result pages
+    Text ShopSearchHost; // shop search result pages, and the category links
+    Text RatingHost; // sellers' and items' rating pages; also a marker inside shop entries
+    Text ItemHost; // item pages
+    Text HomeHost; // the home page, inside the login page's address
+    Text LoginHost; // the login page of the hidden browser
+    Text ImageHost; // rank images under /newrank/
+    Text StatusHost; // the messenger's status images and chat page
+    Text MallHost; // the mall's home host, a marker inside result entries
+    Text UpdateServer; // the update manifest
     Text BannerPageUrl;
     Text HelpPageUrl;
     Text MakerShopUrl;
@@ -27,7 +27,7 @@ struct Endpoints {
 
     // The scheme of the hidden browser's login page: "https://" on the marketplace; the
     // sample marketplace serves plain HTTP only.
-    Text LoginScheme { "https://" };
+    Text LoginScheme {"https://"};
     // The example addresses first shown on the buyer tab.
     Text ExampleShopAddress;
     Text ExampleItemAddress;

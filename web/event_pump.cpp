@@ -44,7 +44,8 @@ void WindowlessEventPump::RunPendingEvents()
         m_on_pending_events();
 }
 
-WakeReason WindowlessEventPump::WaitForSignalOrEvent(CompletionSignal& signal, std::chrono::milliseconds limit)
+WakeReason WindowlessEventPump::WaitForSignalOrEvent(
+    CompletionSignal& signal, std::chrono::milliseconds limit)
 {
     return signal.WaitFor(limit) ? WakeReason::Signalled : WakeReason::TimedOut;
 }

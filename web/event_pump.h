@@ -26,14 +26,14 @@ public:
 private:
     mutable std::mutex m_mutex;
     mutable std::condition_variable m_condition;
-    bool m_set { false };
+    bool m_set {false};
     std::function<void()> m_waker;
 };
 
 enum class WakeReason {
-    Signalled,     // the signal was set
-    EventArrived,  // a window event is pending: run it and wait the full limit again
-    TimedOut,      // the whole limit passed with neither
+    Signalled, // the signal was set
+    EventArrived, // a window event is pending: run it and wait the full limit again
+    TimedOut, // the whole limit passed with neither
 };
 
 class EventPump {

@@ -13,9 +13,9 @@ namespace velmora {
 namespace {
 
 // Workers still running; never destroyed, so a cut-off worker may count itself out at exit.
-constinit std::atomic<std::size_t> running_workers { 0 };
+constinit std::atomic<std::size_t> running_workers {0};
 
-constexpr std::chrono::milliseconds WorkerCountPoll { 5 };
+constexpr std::chrono::milliseconds WorkerCountPoll {5};
 
 HttpVerb NormalisedVerb(std::string_view verb)
 {

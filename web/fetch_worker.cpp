@@ -11,7 +11,7 @@ namespace velmora {
 namespace {
 
 // How long the worker's wait for bytes lasts before it looks again; a cut-off wakes it at once.
-constexpr std::chrono::milliseconds WorkerPollSlice { 1000 };
+constexpr std::chrono::milliseconds WorkerPollSlice {1000};
 constexpr std::int64_t HighestPort = 65535;
 
 bool IsHostName(std::string_view host)

@@ -31,22 +31,22 @@ enum class CookieUse {
 
 struct HttpRequest {
     std::string url;
-    HttpVerb verb { HttpVerb::Get };
+    HttpVerb verb {HttpVerb::Get};
     std::vector<std::string> header_lines; // "Name: value" without line end; "Name:" removes a default one
     std::string body; // the body of a POST
     std::string user_agent;
-    ProxyRoute proxy_route { ProxyRoute::Direct };
+    ProxyRoute proxy_route {ProxyRoute::Direct};
     std::string proxy_list; // "http=host:port", entries separated by blanks or semicolons
     std::string user_name; // empty: no login
     std::string password;
     std::string cookie_text; // added to the Cookie header as given; empty: none
-    CookieUse cookies { CookieUse::Off };
-    std::string protocols { "http" }; // schemes the address may use
+    CookieUse cookies {CookieUse::Off};
+    std::string protocols {"http"}; // schemes the address may use
     std::string redirect_protocols {"http,https"}; // schemes a redirect may lead to
-    std::chrono::milliseconds connect_limit { 0 }; // 0: libcurl's own
+    std::chrono::milliseconds connect_limit {0}; // 0: libcurl's own
     // Above zero: the body is handed over in chunks of at most this many bytes, and the
     // transfer pauses after each until the caller's between-step has run.
-    std::size_t chunk_size { 0 };
+    std::size_t chunk_size {0};
 };
 
 // Lets another thread stop a running transfer: the transfer's callbacks see the flag and its
@@ -62,8 +62,8 @@ private:
     void Detach();
 
     std::mutex m_mutex;
-    void* m_multi_handle { nullptr };
-    std::atomic<bool> m_stopped { false };
+    void* m_multi_handle {nullptr};
+    std::atomic<bool> m_stopped {false};
 };
 
 enum class TransferEnd {
@@ -103,17 +103,17 @@ private:
 
     bool IsStopped() const { return m_stop && m_stop->IsStopped(); }
 
-    void* m_handle { nullptr };
-    void* m_header_list { nullptr };
-    bool m_ready { false };
+    void* m_handle {nullptr};
+    void* m_header_list {nullptr};
+    bool m_ready {false};
     std::string m_post_body;
     std::string m_body;
     std::string m_header_text;
-    bool m_saw_set_cookie { false };
-    std::size_t m_chunk_size { 0 };
-    std::size_t m_bytes_since_between { 0 };
-    bool m_paused { false };
-    TransferStop* m_stop { nullptr };
+    bool m_saw_set_cookie {false};
+    std::size_t m_chunk_size {0};
+    std::size_t m_bytes_since_between {0};
+    bool m_paused {false};
+    TransferStop* m_stop {nullptr};
     std::chrono::steady_clock::time_point m_last_activity {};
 };
 

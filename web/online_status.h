@@ -11,6 +11,7 @@
 namespace velmora {
 
 // "在线", "手机", "离线", or " -  " when no state could be told.
-Text ProbeOnlineStatus(EventPump& pump, Endpoints const& endpoints, UrlCodec const& codec, std::string_view nickname);
+Text ProbeOnlineStatus(
+    EventPump& pump, Endpoints const& endpoints, UrlCodec const& codec, std::string_view nickname);
 
 }

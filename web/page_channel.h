@@ -18,7 +18,7 @@ namespace velmora {
 
 struct PageRequest {
     Text url; // unchanged, as the caller passed it
-    HttpVerb verb { HttpVerb::Get };
+    HttpVerb verb {HttpVerb::Get};
     Text proxy;
     Text user_name;
     Text password;
@@ -30,7 +30,7 @@ struct PageRequest {
 struct PageReply {
     Text header_text; // the reply's raw header lines
     std::string body;
-    bool stored_cookies { false }; // the worker stored the reply's cookies
+    bool stored_cookies {false}; // the worker stored the reply's cookies
 };
 
 class PageChannel {
@@ -56,7 +56,7 @@ public:
 private:
     std::mutex m_mutex;
     std::variant<std::monostate, PageRequest, PageReply> m_record;
-    bool m_cut_off { false };
+    bool m_cut_off {false};
     TransferStop m_stop;
     CompletionSignal m_finished;
 };

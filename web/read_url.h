@@ -13,8 +13,8 @@
 namespace velmora {
 
 enum class AgentChoice {
-    Default,  // "zavi.vuv"
-    Second,   // "Java/1.6.0_26"
+    Default, // "zavi.vuv"
+    Second, // "Java/1.6.0_26"
 };
 
 constexpr std::string_view ReadUrlAgent = "zavi.vuv";
@@ -27,11 +27,11 @@ constexpr std::chrono::milliseconds ReadUrlConnectTimeLimit = std::chrono::secon
 // A read that receives no byte for this long ends with the bytes it has.
 constexpr std::chrono::milliseconds ReadUrlIdleTimeLimit = std::chrono::seconds(60);
 // While ReadUrl waits for bytes, window events run at least this often.
-constexpr std::chrono::milliseconds ReadUrlPollSlice { 10 };
+constexpr std::chrono::milliseconds ReadUrlPollSlice {10};
 
 struct ReadUrlLimits {
-    std::chrono::milliseconds connect { ReadUrlConnectTimeLimit };
-    std::chrono::milliseconds idle { ReadUrlIdleTimeLimit };
+    std::chrono::milliseconds connect {ReadUrlConnectTimeLimit};
+    std::chrono::milliseconds idle {ReadUrlIdleTimeLimit};
 };
 
 // Rewrites every backslash of the caller's url to "/" first. The body bytes; empty when the

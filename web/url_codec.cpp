@@ -20,11 +20,14 @@ void AppendEscape(Text& out, unsigned char byte)
 
 bool StandsForItselfInGbkAddress(unsigned char byte)
 {
-    return byte == '*' || byte == ',' || byte == '-' || byte == '.' || (byte >= '0' && byte <= '9') || byte == '@'
-        || (byte >= 'A' && byte <= 'Z') || byte == '_' || (byte >= 'a' && byte <= 'z');
+    return byte == '*' || byte == ',' || byte == '-' || byte == '.' || (byte >= '0' && byte <= '9')
+        || byte == '@' || (byte >= 'A' && byte <= 'Z') || byte == '_' || (byte >= 'a' && byte <= 'z');
 }
 
-bool IsPrintableInUtf8Address(unsigned char byte) { return byte >= 0x21 && byte <= 0x7A; }
+bool IsPrintableInUtf8Address(unsigned char byte)
+{
+    return byte >= 0x21 && byte <= 0x7A;
+}
 
 void RestoreHttpPrefixes(Text& encoded)
 {

@@ -8,12 +8,12 @@
 namespace velmora {
 
 enum class Utf8Escaping {
-    EveryByte,      // every UTF-8 byte as %XX, letters and digits included
-    KeepPrintable,  // bytes 0x21 to 0x7A stand for themselves
+    EveryByte, // every UTF-8 byte as %XX, letters and digits included
+    KeepPrintable, // bytes 0x21 to 0x7A stand for themselves
 };
 
 enum class GbkEscaping {
-    KeepSafeAscii,  // letters, digits and * , - . @ _ stand for themselves
+    KeepSafeAscii, // letters, digits and * , - . @ _ stand for themselves
     EveryByte,
 };
 

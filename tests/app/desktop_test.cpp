@@ -29,14 +29,14 @@ TEST(OpenInBrowser, EmptyAddressOpensTheMakersShop)
     auto endpoints = Endpoints::Marketplace();
     OpenInBrowser(desktop, endpoints, "");
     OpenInBrowser(desktop, endpoints, "tencent://Message/?uin=1");
-    EXPECT_EQ(desktop.opened_urls, (std::vector<Text> { endpoints.MakerShopUrl, "tencent://Message/?uin=1" }));
+    EXPECT_EQ(desktop.opened_urls, (std::vector<Text> {endpoints.MakerShopUrl, "tencent://Message/?uin=1"}));
 
     OpenInBrowser(desktop, endpoints, "http://a", BrowserChoice::FixedBrowser);
     EXPECT_TRUE(desktop.started_programs.empty());
     desktop.fixed_browser_exists = true;
     OpenInBrowser(desktop, endpoints, "http://a", BrowserChoice::FixedBrowser);
     EXPECT_EQ(desktop.started_programs,
-        (std::vector<Text> { "C:\\Program Files\\Internet Explorer\\iexplore.exe http://a" }));
+        (std::vector<Text> {"C:\\Program Files\\Internet Explorer\\iexplore.exe http://a"}));
 }
 
 TEST(Endpoints, SetByNameAndLoginAddress)

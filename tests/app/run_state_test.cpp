@@ -16,13 +16,14 @@ TEST(StatusLog, WritesMiddleDotLineAndCrLf)
     StatusLog(form, "正在采集第"_gbk + "1" + "页。。。"_gbk);
     StatusLog(form, "");
     EXPECT_EQ(form.GetText(Control::编辑框提示),
-        "\xA1\xA4" + "开始采集数据 。。。"_gbk + "\r\n\xA1\xA4" + "正在采集第1页。。。"_gbk + "\r\n\xA1\xA4\r\n");
+        "\xA1\xA4" + "开始采集数据 。。。"_gbk + "\r\n\xA1\xA4" + "正在采集第1页。。。"_gbk
+            + "\r\n\xA1\xA4\r\n");
 }
 
 TEST(ResetRun, ClearsOnlyTheCurrentTabsListAndTheRunFields)
 {
     MemoryForm form;
-    CollectionState state { 7, 3, 2, "http://x", "a/b/", "42", "/1/", "16", "1", {} };
+    CollectionState state {7, 3, 2, "http://x", "a/b/", "42", "/1/", "16", "1", {}};
     form.InsertRow(Control::超级列表框店铺, 0, "1");
     form.InsertRow(Control::超级列表框1, 0, "1");
     form.SetText(Control::编辑框提示, "old log");
@@ -110,8 +111,8 @@ TEST(MemoryForm, RowsInsertAtTheirIndex)
     form.InsertRow(Control::超级列表框1, 1, "2");
     form.SetCell(Control::超级列表框1, 1, 2, "x");
     form.SetCell(Control::超级列表框1, 5, 1, "ignored");
-    EXPECT_EQ(form.Row(Control::超级列表框1, 0), (std::vector<Text> { "1", "a", "" }));
-    EXPECT_EQ(form.Row(Control::超级列表框1, 1), (std::vector<Text> { "2", "", "x" }));
+    EXPECT_EQ(form.Row(Control::超级列表框1, 0), (std::vector<Text> {"1", "a", ""}));
+    EXPECT_EQ(form.Row(Control::超级列表框1, 1), (std::vector<Text> {"2", "", "x"}));
     EXPECT_EQ(form.SelectedRow(Control::超级列表框1), -1);
     form.SelectRow(Control::超级列表框1, 1);
     EXPECT_EQ(form.SelectedRow(Control::超级列表框1), 1);

@@ -409,7 +409,8 @@ TEST_F(BuyerRuns, ItemRatingsSkipLongNamesWithoutRememberingThem)
     ASSERT_NE(long_name, met.end());
     ASSERT_GT(std::count(met.begin(), met.end(), *long_name), 1);
     // A name of exactly 20 bytes is not too long.
-    auto twenty = std::find_if(met.begin(), met.end(), [](Text const& n) { return n.size() == 20 && !IsMasked(n); });
+    auto twenty
+        = std::find_if(met.begin(), met.end(), [](Text const& n) { return n.size() == 20 && !IsMasked(n); });
     ASSERT_NE(twenty, met.end());
 
     OnClick(*session, Control::按钮采集买家2);

@@ -8,7 +8,7 @@ namespace velmora::testing {
 
 namespace {
 
-constexpr std::chrono::milliseconds PollInterval { 50 };
+constexpr std::chrono::milliseconds PollInterval {50};
 
 }
 
@@ -17,7 +17,7 @@ std::optional<std::string> FileBytes(std::filesystem::path const& path)
     std::ifstream stream(path, std::ios::binary);
     if (!stream)
         return std::nullopt;
-    return std::string { std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>() };
+    return std::string {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
 }
 
 bool AppearsWithin(std::filesystem::path const& path, std::chrono::seconds limit)

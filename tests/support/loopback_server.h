@@ -61,10 +61,10 @@ public:
 private:
     httplib::Server m_server;
     std::thread m_thread;
-    int m_port { 0 };
+    int m_port {0};
     std::mutex m_gate_mutex;
     std::condition_variable m_gate;
-    bool m_released { false };
+    bool m_released {false};
     mutable std::mutex m_requests_mutex;
     std::vector<SeenRequest> m_requests;
 };
@@ -81,8 +81,8 @@ public:
     int Port() const { return m_port; }
 
 private:
-    int m_socket { -1 };
-    int m_port { 0 };
+    int m_socket {-1};
+    int m_port {0};
 };
 
 // A port on 127.0.0.1 where a connection is never completed: it listens with a queue of one,
@@ -98,9 +98,9 @@ public:
     int Port() const { return m_port; }
 
 private:
-    int m_listener { -1 };
-    int m_filler { -1 };
-    int m_port { 0 };
+    int m_listener {-1};
+    int m_filler {-1};
+    int m_port {0};
 };
 
 }

@@ -31,9 +31,9 @@ public:
 
 private:
     std::map<int, std::function<void()>> m_actions;
-    std::chrono::milliseconds m_event_every { 0 };
-    int m_run_count { 0 };
-    int m_wait_count { 0 };
+    std::chrono::milliseconds m_event_every {0};
+    int m_run_count {0};
+    int m_wait_count {0};
     std::chrono::steady_clock::time_point m_last_run {};
     std::chrono::steady_clock::duration m_longest_gap {};
 };

@@ -13,7 +13,9 @@ TEST(Gbk, ConvertsCodePage936BothWays)
     EXPECT_EQ("中"_gbk, "\xD6\xD0");
     EXPECT_EQ("·"_gbk, "\xA1\xA4");
     EXPECT_EQ(GbkToUtf8("\x80"), "€");
-    EXPECT_EQ(GbkToUtf8("\xD6\xD0" "abc"), "中abc");
+    EXPECT_EQ(GbkToUtf8("\xD6\xD0"
+                        "abc"),
+        "中abc");
     EXPECT_EQ(Utf8ToGbk(GbkToUtf8("开始采集数据 。。。"_gbk)), "开始采集数据 。。。"_gbk);
 }
 
@@ -21,10 +23,15 @@ TEST(Gbk, KeepsTheRestOfTheTextAroundBadBytes)
 {
     // A lead byte at the very end, and one followed by a byte that cannot trail it.
     EXPECT_EQ(GbkToUtf8("ab\xD6"), "ab\xEF\xBF\xBD");
-    EXPECT_EQ(GbkToUtf8("\xD6" "1x"), "\xEF\xBF\xBD" "1x");
+    EXPECT_EQ(GbkToUtf8("\xD6"
+                        "1x"),
+        "\xEF\xBF\xBD"
+        "1x");
     // A character GBK has no place for, and a broken UTF-8 sequence.
     EXPECT_EQ(Utf8ToGbk("a😀b"), "a?b");
-    EXPECT_EQ(Utf8ToGbk("a\xE4\xB8" "b"), "a?b");
+    EXPECT_EQ(Utf8ToGbk("a\xE4\xB8"
+                        "b"),
+        "a?b");
 }
 
 TEST(Cut, BoundsRules)
@@ -33,8 +40,14 @@ TEST(Cut, BoundsRules)
         std::int64_t start, length;
         char const* expected;
     } const cases[] = {
-        { 0, 3, "abc" }, { 1, 2, "bc" }, { 2, 99, "cdef" }, { -1, 3, "" }, { 6, 1, "" }, { 5, 1, "f" },
-        { 0, 0, "" }, { 0, -2, "" },
+        {0, 3, "abc"},
+        {1, 2, "bc"},
+        {2, 99, "cdef"},
+        {-1, 3, ""},
+        {6, 1, ""},
+        {5, 1, "f"},
+        {0, 0, ""},
+        {0, -2, ""},
     };
     for (auto const& c : cases)
         EXPECT_EQ(Cut("abcdef", c.start, c.length), c.expected) << c.start << "," << c.length;
@@ -78,8 +91,16 @@ TEST(Decimal, ReadsLeadingDigitsAndWritesWithoutLeadingZeros)
         char const* text;
         std::int64_t expected;
     } const cases[] = {
-        { "10", 10 }, { "007", 7 }, { "12页", 12 }, { "abc", 0 }, { "", 0 }, { " 7", 0 }, { "-3", -3 },
-        { "+4x", 4 }, { "20111226", 20111226 }, { "99999999999999999999999", INT64_MAX },
+        {"10", 10},
+        {"007", 7},
+        {"12页", 12},
+        {"abc", 0},
+        {"", 0},
+        {" 7", 0},
+        {"-3", -3},
+        {"+4x", 4},
+        {"20111226", 20111226},
+        {"99999999999999999999999", INT64_MAX},
     };
     for (auto const& c : cases)
         EXPECT_EQ(ReadLeadingInteger(c.text), c.expected) << c.text;

@@ -63,7 +63,7 @@ public:
 private:
     int m_events_left;
     std::chrono::milliseconds m_spacing;
-    int m_runs { 0 };
+    int m_runs {0};
     std::vector<WakeReason> m_reasons;
 };
 

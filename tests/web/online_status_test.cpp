@@ -28,7 +28,7 @@ protected:
     LoopbackServer m_server;
     Endpoints m_endpoints;
     UrlCodec const m_codec {};
-    std::atomic<std::size_t> m_image_size { 0 };
+    std::atomic<std::size_t> m_image_size {0};
 };
 
 TEST_F(OnlineStatusTest, TheImageSizeTellsTheState)

@@ -54,7 +54,7 @@ TEST(PageChannel, CutOffWaitsForAFinishThatHasBegun)
 {
     PageChannel channel;
     std::promise<void> entered;
-    std::atomic<bool> done { false };
+    std::atomic<bool> done {false};
     std::thread worker([&] {
         channel.FinishAndWriteReply({.body = "page"}, [&](PageReply&) {
             entered.set_value();

@@ -12,8 +12,8 @@ TEST(EncodeGbk, EveryByteOfTheTable)
     for (int value = 0; value < 256; ++value) {
         auto byte = static_cast<unsigned char>(value);
         bool stands_for_itself = byte == 0x2A || byte == 0x2C || byte == 0x2D || byte == 0x2E
-            || (byte >= 0x30 && byte <= 0x39) || byte == 0x40 || (byte >= 0x41 && byte <= 0x5A) || byte == 0x5F
-            || (byte >= 0x61 && byte <= 0x7A);
+            || (byte >= 0x30 && byte <= 0x39) || byte == 0x40 || (byte >= 0x41 && byte <= 0x5A)
+            || byte == 0x5F || (byte >= 0x61 && byte <= 0x7A);
         char expected[4];
         snprintf(expected, sizeof expected, "%%%02X", value);
         Text input(1, static_cast<char>(byte));

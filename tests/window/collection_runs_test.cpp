@@ -67,7 +67,9 @@ TEST_F(WindowRuns, ItemSearchFillsTheSellerListUnderTheItemSearchTitles)
     ASSERT_FALSE(first_page.empty());
     EXPECT_EQ(form().Cell(Control::超级列表框店铺, 0, 1), first_page[0].nickname);
     EXPECT_EQ(form().Cell(Control::超级列表框店铺, 0, 7), first_page[0].item_link);
-    EXPECT_TRUE(form().GetText(Control::编辑框提示).ends_with("共采集到"_gbk + DecimalText(rows) + "条数据。"_gbk + "\r\n"));
+    EXPECT_TRUE(form()
+                    .GetText(Control::编辑框提示)
+                    .ends_with("共采集到"_gbk + DecimalText(rows) + "条数据。"_gbk + "\r\n"));
     EXPECT_EQ(form().GetText(Control::按钮搜索卖家), "开始"_gbk);
 }
 
@@ -90,7 +92,9 @@ TEST_F(WindowRuns, ShopSearchFillsTheSellerListUnderTheShopSearchTitles)
     EXPECT_EQ(form().Cell(Control::超级列表框店铺, 0, 1), first_page[0].nickname);
     EXPECT_EQ(form().Cell(Control::超级列表框店铺, 0, 3), first_page[0].shop_address.substr(7));
     EXPECT_EQ(form().Cell(Control::超级列表框店铺, 0, 4), first_page[0].place);
-    EXPECT_TRUE(form().GetText(Control::编辑框提示).ends_with("共采集到"_gbk + DecimalText(rows) + "条数据。"_gbk + "\r\n"));
+    EXPECT_TRUE(form()
+                    .GetText(Control::编辑框提示)
+                    .ends_with("共采集到"_gbk + DecimalText(rows) + "条数据。"_gbk + "\r\n"));
     EXPECT_EQ(form().GetText(Control::按钮搜索卖家), "开始"_gbk);
 }
 
