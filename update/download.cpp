@@ -193,7 +193,6 @@ private:
     std::filesystem::path m_target;
     CURL* m_curl {nullptr};
     std::unique_ptr<std::FILE, FileCloser> m_file;
-    bool m_file_opened {false};
     bool m_status_refused {false};
     std::int64_t m_bytes {0};
     std::int64_t m_announced {0};
