@@ -1,7 +1,7 @@
 // The peak resident memory of velmora-cli (a child process, read as /usr/bin/time -v reads
 // it) for a shop-buyer run over 100 rating pages against the same run over 1 page: a run must
 // not keep what it no longer needs.
-#include "bench/run_arguments.h"
+#include "cli/command_line.h"
 #include "market/sample_market.h"
 #include "text/gbk.h"
 
@@ -58,7 +58,7 @@ std::optional<ChildRun> ShopBuyerRun(int pages)
         return std::nullopt;
     std::vector<std::string> arguments {
         VELMORA_CLI_PATH, "shop-buyers", "--shop", GbkToUtf8(market.View().ExampleShopAddress())};
-    auto const hosts = bench::EndpointArguments(market.Endpoints());
+    auto const hosts = cli::EndpointOptions(market.Endpoints());
     arguments.insert(arguments.end(), hosts.begin(), hosts.end());
     auto run = RunProgram(arguments);
     // The run must have read every page, or the figure says nothing.

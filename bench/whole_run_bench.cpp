@@ -2,7 +2,7 @@
 // end against the sample marketplace with no added latency, in requests per second, against a
 // bare libcurl loop that fetches the same addresses in the same order with a fresh handle each.
 #include "bench/bench_support.h"
-#include "bench/run_arguments.h"
+#include "cli/command_line.h"
 #include "cli/run_command.h"
 #include "market/sample_market.h"
 
@@ -19,7 +19,7 @@ std::vector<std::string> ItemSearchArguments(Endpoints const& endpoints)
 {
     std::vector<std::string> arguments {"items", "--keyword", "连衣裙", "--end-page",
         std::to_string(SearchPages), "--online-only", "--show-credit"};
-    auto const hosts = bench::EndpointArguments(endpoints);
+    auto const hosts = cli::EndpointOptions(endpoints);
     arguments.insert(arguments.end(), hosts.begin(), hosts.end());
     return arguments;
 }

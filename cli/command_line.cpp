@@ -229,4 +229,14 @@ std::string UsageText()
            "duplicates removed, all dates. The status log goes to standard error.\n";
 }
 
+std::vector<std::string> EndpointOptions(Endpoints const& endpoints)
+{
+    std::vector<std::string> options;
+    for (auto name : Endpoints::Names()) {
+        options.push_back("--endpoint");
+        options.push_back(std::string(name) + "=" + GbkToUtf8(endpoints.Get(name).value_or("")));
+    }
+    return options;
+}
+
 } // namespace velmora::cli

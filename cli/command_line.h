@@ -1,6 +1,8 @@
 // The command line of velmora-cli: which collection to run and the controls it sets.
 #pragma once
 
+#include "web/endpoints.h"
+
 #include <map>
 #include <optional>
 #include <string>
@@ -68,5 +70,9 @@ ParseResult ParseCommandLine(std::vector<std::string> const& arguments);
 
 // The usage text printed with a usage error and for --help.
 std::string UsageText();
+
+// "--endpoint NAME=VALUE" for every endpoint, values in UTF-8: the options that point a run at
+// the given hosts, as a script or a test passes them.
+std::vector<std::string> EndpointOptions(Endpoints const& endpoints);
 
 } // namespace velmora::cli

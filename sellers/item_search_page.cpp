@@ -35,19 +35,6 @@ Text const& PageCountEnd()
     return "页"_gbk;
 }
 
-// The block from start up to, not including, the end marker that follows it.
-std::string_view BlockBetween(
-    std::string_view page, std::string_view start_marker, std::string_view end_marker)
-{
-    auto start = FindMarker(page, start_marker);
-    if (!start)
-        return {};
-    auto end = FindMarker(page, end_marker, *start);
-    if (!end)
-        return {};
-    return page.substr(*start, *end - *start);
-}
-
 // The number between 共 and the 页 after it; the number begins right after the two bytes of
 // 共.
 std::int32_t PageCountFrom(std::string_view text, std::size_t from)

@@ -61,13 +61,7 @@ void AppendNameBoxes(Form const& form, Text& url)
 
 std::string_view ShopTableRegion(std::string_view page)
 {
-    auto start = FindMarker(page, TableStart());
-    if (!start)
-        return {};
-    auto end = FindMarker(page, TableEnd(), *start);
-    if (!end)
-        return {};
-    return page.substr(*start, *end - *start);
+    return BlockBetween(page, TableStart(), TableEnd());
 }
 
 std::int32_t ShopPageCount(std::string_view page)

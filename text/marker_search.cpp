@@ -81,4 +81,16 @@ std::optional<std::size_t> FindLastMarkerIgnoringCase(
     return last;
 }
 
+std::string_view BlockBetween(
+    std::string_view text, std::string_view start_marker, std::string_view end_marker)
+{
+    auto start = FindMarker(text, start_marker);
+    if (!start)
+        return {};
+    auto end = FindMarker(text, end_marker, *start);
+    if (!end)
+        return {};
+    return text.substr(*start, *end - *start);
+}
+
 }

@@ -25,4 +25,9 @@ std::optional<std::size_t> FindMarkerIgnoringCase(
 std::optional<std::size_t> FindLastMarkerIgnoringCase(
     std::string_view text, std::string_view marker, std::size_t limit);
 
+// The block from the first start marker up to, not including, the first end marker after it;
+// empty when either is missing.
+std::string_view BlockBetween(
+    std::string_view text, std::string_view start_marker, std::string_view end_marker);
+
 }

@@ -2,6 +2,7 @@
 #include "app/click_dispatch.h"
 #include "app/memory_form.h"
 #include "app/session.h"
+#include "cli/command_line.h"
 #include "cli/run_command.h"
 #include "export/export_lines.h"
 #include "market/request_target.h"
@@ -34,16 +35,6 @@ std::vector<std::string> Lines(std::string const& text)
     return lines;
 }
 
-std::vector<std::string> EndpointArguments(Endpoints const& endpoints)
-{
-    std::vector<std::string> arguments;
-    for (auto name : Endpoints::Names()) {
-        arguments.push_back("--endpoint");
-        arguments.push_back(std::string(name) + "=" + GbkToUtf8(*endpoints.Get(name)));
-    }
-    return arguments;
-}
-
 std::vector<std::string> Concatenated(std::vector<std::string> first, std::vector<std::string> const& second)
 {
     first.insert(first.end(), second.begin(), second.end());
@@ -69,7 +60,7 @@ TEST_F(CliRuns, ItemsWritesEveryColumnAsTsvAndTheLogWithoutTheDot)
 {
     std::ostringstream out, err;
     auto arguments = Concatenated(
-        {"items", "--keyword", "连衣裙", "--end-page", "2"}, EndpointArguments(market.Endpoints()));
+        {"items", "--keyword", "连衣裙", "--end-page", "2"}, EndpointOptions(market.Endpoints()));
     ASSERT_EQ(RunCommand(arguments, out, err), ExitFinished) << err.str();
 
     auto rows = Lines(out.str());
@@ -106,7 +97,7 @@ TEST_F(CliRuns, ShopsWritesEveryColumnAsTsvAndTheLogWithoutTheDot)
     std::ostringstream out, err;
     auto arguments = Concatenated({"shops", "--keyword", "茶", "--match", "keeper,item", "--end-page", "2",
                                       "--show-credit", "--start-page", "1"},
-        EndpointArguments(market.Endpoints()));
+        EndpointOptions(market.Endpoints()));
     ASSERT_EQ(RunCommand(arguments, out, err), ExitFinished) << err.str();
 
     // Page 1 asks with the chosen name boxes only; the later page always carries title and nick.
@@ -162,8 +153,8 @@ TEST_F(CliRuns, ShopsWritesEveryColumnAsTsvAndTheLogWithoutTheDot)
 TEST_F(CliRuns, ShopsAppliesTheLocationAndMallFilters)
 {
     std::ostringstream out, err;
-    auto arguments = Concatenated({"shops", "--location", "深圳", "--filter-mall", "--show-date"},
-        EndpointArguments(market.Endpoints()));
+    auto arguments = Concatenated(
+        {"shops", "--location", "深圳", "--filter-mall", "--show-date"}, EndpointOptions(market.Endpoints()));
     ASSERT_EQ(RunCommand(arguments, out, err), ExitFinished) << err.str();
 
     // Every shop of the market in 深圳 that is not a mall shop, with its opening date.
@@ -206,7 +197,7 @@ TEST_F(CliRuns, ExportFormatIsWhatTheExportButtonWrites)
     std::ostringstream out, err;
     auto arguments
         = Concatenated({"shop-buyers", "--shop", shop, "--format", "export", "--output", output.string()},
-            EndpointArguments(market.Endpoints()));
+            EndpointOptions(market.Endpoints()));
     ASSERT_EQ(RunCommand(arguments, out, err), ExitFinished) << err.str();
     EXPECT_EQ(out.str(), "");
 
@@ -238,7 +229,7 @@ TEST_F(CliRuns, InterruptDuringPageTwoStopsLikeTheStopButton)
     auto arguments
         = Concatenated({VELMORA_CLI_PATH, "shop-buyers", "--shop",
                            GbkToUtf8(market.Endpoints().ExampleShopAddress), "--output", rows_path.string()},
-            EndpointArguments(market.Endpoints()));
+            EndpointOptions(market.Endpoints()));
     std::vector<char*> argv;
     for (auto& argument : arguments)
         argv.push_back(argument.data());

@@ -1,5 +1,6 @@
 // The terminal's progress line: drawn only on a terminal, redrawn only on a change, and never
 // mixed into a log line.
+#include "cli/command_line.h"
 #include "cli/progress_line.h"
 #include "cli/run_command.h"
 #include "market/sample_market.h"
@@ -79,10 +80,8 @@ TEST(ProgressLine, TerminalRunShowsTheSameLogAsAPipe)
     market::SampleMarket market;
     ASSERT_TRUE(market.Start());
     std::vector<std::string> arguments {"items", "--keyword", "连衣裙", "--end-page", "2"};
-    for (auto name : Endpoints::Names()) {
-        arguments.push_back("--endpoint");
-        arguments.push_back(std::string(name) + "=" + GbkToUtf8(*market.Endpoints().Get(name)));
-    }
+    auto const hosts = EndpointOptions(market.Endpoints());
+    arguments.insert(arguments.end(), hosts.begin(), hosts.end());
 
     std::ostringstream pipe_out, pipe_err, terminal_out, terminal_err;
     ASSERT_EQ(RunCommand(arguments, pipe_out, pipe_err, StandardErrorKind::FileOrPipe), ExitFinished);

@@ -1,5 +1,4 @@
 // Runs started by clicks in the window against the sample marketplace.
-#include "market/sample_market.h"
 #include "text/decimal.h"
 #include "window_fixture.h"
 
@@ -8,17 +7,7 @@
 namespace velmora::testing {
 namespace {
 
-class WindowRuns : public WindowTest {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(market.Start());
-        endpoints = market.Endpoints();
-        WindowTest::SetUp();
-    }
-
-    market::SampleMarket market;
-};
+using WindowRuns = MarketWindowTest;
 
 TEST_F(WindowRuns, ShopBuyersFillTheBuyerListAndASecondClickStopsAtTheNextPage)
 {

@@ -11,19 +11,17 @@
 namespace velmora::testing {
 namespace {
 
-class ReadsInTheWindow : public WindowTest {
+class ReadsInTheWindow : public MarketWindowTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(market.Start());
-        endpoints = market.Endpoints();
-        OpenWindow({EmbeddedBrowsers::None, {}});
+        MarketWindowTest::SetUp();
+        if (HasFatalFailure())
+            return;
         // A run is under way: the hint panel shows the turning busy picture.
         form().SetVisible(Control::分组框提示, true);
         ASSERT_TRUE(widget(Control::图片框5)->isVisible());
     }
-
-    market::SampleMarket market;
 };
 
 TEST_F(ReadsInTheWindow, FetchPageReturnsThePageAndClicksRunDuringTheWait)

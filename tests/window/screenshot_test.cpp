@@ -3,7 +3,6 @@
 #include "window_fixture.h"
 
 #include "app/status_log.h"
-#include "market/sample_market.h"
 
 #include <QDir>
 #include <QPixmap>
@@ -74,17 +73,7 @@ TEST_F(Screenshots, BothTabsAndThePanels)
     Save("main_window_buyer_tab.png");
 }
 
-class ScreenshotAfterRun : public WindowTest {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(market.Start());
-        endpoints = market.Endpoints();
-        WindowTest::SetUp();
-    }
-
-    market::SampleMarket market;
-};
+using ScreenshotAfterRun = MarketWindowTest;
 
 TEST_F(ScreenshotAfterRun, ItemSearchWithCreditLevelsAndOpeningDates)
 {

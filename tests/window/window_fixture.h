@@ -7,6 +7,7 @@
 #include "app/qt/qt_event_pump.h"
 #include "app/qt/qt_form.h"
 #include "app/qt/tab_control.h"
+#include "market/sample_market.h"
 
 #include <QAbstractButton>
 #include <QTabBar>
@@ -66,6 +67,19 @@ protected:
     QtEventPump pump;
     RecordingDesktop desktop;
     std::unique_ptr<MainWindow> window;
+};
+
+// A window whose endpoints are those of a sample marketplace started for the test.
+class MarketWindowTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(market.Start());
+        endpoints = market.Endpoints();
+        WindowTest::SetUp();
+    }
+
+    market::SampleMarket market;
 };
 
 }
